@@ -77,10 +77,7 @@ namespace
             traceHost.factory.hostServices.traces.clear();
         }
 
-        const std::vector<FakeHostServices::TraceLine>& traces() const
-        {
-            return traceHost.factory.hostServices.traces;
-        }
+        const std::vector<FakeHostServices::TraceLine>& traces() const { return traceHost.factory.hostServices.traces; }
 
         static inline void* module = nullptr;
         static inline EntryFunctions entry;
@@ -311,7 +308,7 @@ TEST_F (BundleEntryFunctions, RegistrationDescribesThePlugInAndHandsBackTheDefin
     ASSERT_EQ (collection.effectIDs.size(), 1u);
     EXPECT_EQ (collection.effectIDs[0], "audio.tavro.vantrel");
     EXPECT_EQ (collection.manufacturerName, "Tavro Audio");
-    EXPECT_EQ (collection.packageNames, (std::vector<std::string> {"Vantrel", "TAVRO Vantrel"}));
+    EXPECT_EQ (collection.packageNames, (std::vector<std::string>{"Vantrel", "TAVRO Vantrel"}));
     EXPECT_EQ (collection.packageVersion, 0x10005u);
 
     // Nothing of the description outlives the call.

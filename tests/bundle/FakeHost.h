@@ -64,8 +64,8 @@ public:
 
     ACFRESULT QueryInterface (const acfIID iid, void** out) override
     {
-        if (iid == IID_IACFUnknown || iid == IID_IAAXHostServicesV1 || iid == IID_IAAXHostServicesV2
-            || iid == IID_IAAXHostServicesV3)
+        if (iid == IID_IACFUnknown || iid == IID_IAAXHostServicesV1 || iid == IID_IAAXHostServicesV2 ||
+            iid == IID_IAAXHostServicesV3)
             return Answer (static_cast<AAX_IACFHostServices_V3*> (this), out);
 
         return Refuse (out);
