@@ -1,0 +1,441 @@
+#include "PluginProcessor.h"
+#include "ParameterHelper.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace
+{
+constexpr auto controlRampSeconds = 0.2;
+constexpr auto levelRampSeconds = 0.05;
+constexpr auto meterFloorDecibels = -100.0f;
+
+float decibelsToGain (float decibels) noexcept
+{
+    return juce::Decibels::decibelsToGain (decibels, meterFloorDecibels);
+}
+
+// The half-width of the curve's knee for a normalised curve setting: never quite 0, so that the
+// hardest setting still has a (tiny) knee to divide by.
+float kneeForCurve (float normalisedCurve) noexcept
+{
+    return std::max (1.0f - normalisedCurve, 0.001f);
+}
+
+// One driven sample through the soft-knee curve. Samples up to 1 - knee pass, samples from
+// 1 + knee on become 1, and in between a parabola joins the two with matching slopes. The
+// overshoot above +1 (0 or less) is recorded for the clip meter.
+inline float clipSample (float x, float knee, float& overshoot) noexcept
+{
+    overshoot = std::min (0.0f, 1.0f - x);
+
+    const auto a = std::abs (x);
+    const auto distance = (a - knee) + (-1.0f);
+    const auto bent = 1.0f - distance * distance / (knee * 4.0f);
+    const auto y = a <= 1.0f - knee ? a : (a >= 1.0f + knee ? 1.0f : bent);
+    const auto sign = x > 0.0f ? 1.0f : (x < 0.0f ? -1.0f : 0.0f);
+
+    return y * sign;
+}
+
+// The steady-state form of the clipping stage: one channel with a fixed drive and knee. It is
+// written without branches or calls so that the compiler can vectorise it, and computes every
+// sample exactly as clipSample does.
+void clipChannel (float* __restrict samples, float* __restrict overshoots, size_t numSamples, float gain,
+                  float knee) noexcept
+{
+    for (size_t i = 0; i < numSamples; ++i)
+        samples[i] = clipSample (samples[i] * gain, knee, overshoots[i]);
+}
+
+void limitToUnity (float* __restrict samples, int numSamples) noexcept
+{
+    for (int i = 0; i < numSamples; ++i)
+        samples[i] = std::max (std::min (samples[i], 1.0f), -1.0f);
+}
+
+// The root-mean-square level of one channel, 0 where there is nothing to measure.
+float rmsLevel (const juce::AudioBuffer<float>& buffer, int channel, int numSamples) noexcept
+{
+    if (numSamples < 1 || !juce::isPositiveAndBelow (channel, buffer.getNumChannels()) || buffer.hasBeenCleared())
+        return 0.0f;
+
+    return buffer.getRMSLevel (channel, 0, numSamples);
+}
+
+// Levels rise at once and fall along their ramp.
+void followLevel (VantrelAudioProcessor::LinearSmoother& level, float newLevel) noexcept
+{
+    if (level.getCurrentValue() > newLevel)
+        level.setTargetValue (newLevel);
+    else
+        level.setCurrentAndTargetValue (newLevel);
+}
+}
+
+//==============================================================================
+VantrelAudioProcessor::VantrelAudioProcessor()
+    : juce::AudioProcessor (BusesProperties()
+                                .withInput ("Input", juce::AudioChannelSet::stereo(), true)
+                                .withOutput ("Output", juce::AudioChannelSet::stereo(), true))
+    , apvts (*this, nullptr, "VantrelParameters", createParameterLayout())
+{
+    for (const auto* id :
+         {&Parameters::Clip::gain.id, &Parameters::Clip::curve.id, &Parameters::Clip::bypass.id,
+          &Parameters::Main::inputGain.id, &Parameters::Main::outputGain.id, &Parameters::Main::oversampling.id})
+        apvts.addParameterListener (*id, this);
+}
+
+VantrelAudioProcessor::~VantrelAudioProcessor()
+{
+    for (const auto* id :
+         {&Parameters::Clip::gain.id, &Parameters::Clip::curve.id, &Parameters::Clip::bypass.id,
+          &Parameters::Main::inputGain.id, &Parameters::Main::outputGain.id, &Parameters::Main::oversampling.id})
+        apvts.removeParameterListener (*id, this);
+}
+
+juce::AudioProcessorValueTreeState::ParameterLayout VantrelAudioProcessor::createParameterLayout()
+{
+    using Utility::ParameterHelper;
+
+    juce::AudioProcessorValueTreeState::ParameterLayout layout;
+    layout.add (ParameterHelper::descriptorToParameter (Parameters::Main::oversampling));
+    layout.add (ParameterHelper::descriptorToParameter (Parameters::Main::inputGain));
+    layout.add (ParameterHelper::descriptorToParameter (Parameters::Main::outputGain));
+    layout.add (ParameterHelper::descriptorToParameter (Parameters::Clip::gain));
+    layout.add (ParameterHelper::descriptorToParameter (Parameters::Clip::curve));
+    layout.add (ParameterHelper::descriptorToParameter (Parameters::Clip::bypass));
+    return layout;
+}
+
+//==============================================================================
+const juce::String VantrelAudioProcessor::getName() const
+{
+    return "TAVRO Vantrel";
+}
+
+float VantrelAudioProcessor::curveToNormalised (float curveValue) const
+{
+    return apvts.getParameterRange (Parameters::Clip::curve.id).convertTo0to1 (curveValue);
+}
+
+void VantrelAudioProcessor::prepareToPlay (double sampleRate, int samplesPerBlock)
+{
+    for (auto* smoother :
+         {&inputGainSmoother, &outputGainSmoother, &clipGainSmoother, &clipCurveSmoother, &clipMixSmoother})
+        smoother->reset (sampleRate, controlRampSeconds);
+
+    for (auto* level : {&clipLevelSmoother, &inputLevelLeftSmoother, &inputLevelRightSmoother, &outputLevelLeftSmoother,
+                        &outputLevelRightSmoother})
+        level->reset (sampleRate, levelRampSeconds);
+
+    const auto rawValue = [this] (const juce::String& id) { return apvts.getRawParameterValue (id)->load(); };
+
+    // The targets are refreshed first and the smoothers jump to them, so that the next block
+    // finds nothing new to ramp to.
+    controlTargets.inputGain = decibelsToGain (rawValue (Parameters::Main::inputGain.id));
+    controlTargets.outputGain = decibelsToGain (rawValue (Parameters::Main::outputGain.id));
+    controlTargets.clipGain = decibelsToGain (rawValue (Parameters::Clip::gain.id));
+    controlTargets.clipCurve = curveToNormalised (rawValue (Parameters::Clip::curve.id));
+    controlTargets.clipMix = 1.0f - rawValue (Parameters::Clip::bypass.id);
+
+    inputGainSmoother.setCurrentAndTargetValue (controlTargets.inputGain);
+    outputGainSmoother.setCurrentAndTargetValue (controlTargets.outputGain);
+    clipGainSmoother.setCurrentAndTargetValue (controlTargets.clipGain);
+    clipCurveSmoother.setCurrentAndTargetValue (controlTargets.clipCurve);
+    clipMixSmoother.setCurrentAndTargetValue (controlTargets.clipMix);
+
+    clipBypassed = rawValue (Parameters::Clip::bypass.id) != 0.0f;
+
+    const auto numChannels = getTotalNumInputChannels();
+    clipBuffer.setSize (numChannels, 2 * samplesPerBlock);
+
+    mixer.prepare ({sampleRate, (juce::uint32) (2 * samplesPerBlock), (juce::uint32)numChannels});
+    mixer.setWetMixProportion (1.0f);
+
+    oversamplingIndex = (int)rawValue (Parameters::Main::oversampling.id);
+
+    using Oversampling = juce::dsp::Oversampling<float>;
+    oversamplers.clear();
+
+    for (const auto factorExponent : {0, 1})
+        oversamplers.push_back (std::make_unique<Oversampling> ((size_t)numChannels, (size_t)factorExponent,
+                                                                Oversampling::filterHalfBandFIREquiripple, true, true));
+
+    for (auto& oversampler : oversamplers)
+        oversampler->initProcessing ((size_t)samplesPerBlock);
+
+    // Resetting the ramps may have moved the levels to the end of their fall.
+    publishLevels();
+}
+
+void VantrelAudioProcessor::releaseResources()
+{
+    mixer.reset();
+
+    while (!oversamplers.empty())
+        oversamplers.pop_back();
+}
+
+//==============================================================================
+void VantrelAudioProcessor::processBlock (juce::AudioBuffer<float>& buffer, juce::MidiBuffer&)
+{
+    const juce::ScopedNoDenormals noDenormals;
+
+    const auto numSamples = buffer.getNumSamples();
+    const auto inputRightChannel = getTotalNumInputChannels() == 1 ? 0 : 1;
+    const auto outputRightChannel = getTotalNumOutputChannels() == 1 ? 0 : 1;
+
+    takeControlTargets();
+
+    inputGainSmoother.applyGain (buffer, numSamples);
+
+    processLevelDecay (inputLevelLeftSmoother, buffer, 0);
+    processLevelDecay (inputLevelRightSmoother, buffer, inputRightChannel);
+
+    mixer.setWetMixProportion (juce::jlimit (0.0f, 1.0f, clipMixSmoother.skip (numSamples)));
+
+    auto& oversampler = *oversamplers[(size_t)oversamplingIndex.load()];
+
+    juce::dsp::AudioBlock<float> hostBlock (buffer);
+    const auto upsampled = oversampler.processSamplesUp (hostBlock);
+
+    mixer.pushDrySamples (upsampled);
+    runClipStage (upsampled);
+    updateClipLevel ((int)upsampled.getNumSamples());
+    mixer.mixWetSamples (upsampled);
+
+    oversampler.processSamplesDown (hostBlock);
+
+    // Filter overshoot from the way down is cut off, unless the clipping stage is bypassed.
+    if (!clipBypassed.load())
+        for (int channel = 0; channel < buffer.getNumChannels(); ++channel)
+            limitToUnity (buffer.getWritePointer (channel), numSamples);
+
+    outputGainSmoother.applyGain (buffer, numSamples);
+
+    processLevelDecay (outputLevelLeftSmoother, buffer, 0);
+    processLevelDecay (outputLevelRightSmoother, buffer, outputRightChannel);
+
+    publishLevels();
+}
+
+void VantrelAudioProcessor::takeControlTargets() noexcept
+{
+    // A target equal to the present one leaves a running ramp alone.
+    inputGainSmoother.setTargetValue (controlTargets.inputGain.load (std::memory_order_relaxed));
+    outputGainSmoother.setTargetValue (controlTargets.outputGain.load (std::memory_order_relaxed));
+    clipGainSmoother.setTargetValue (controlTargets.clipGain.load (std::memory_order_relaxed));
+    clipCurveSmoother.setTargetValue (controlTargets.clipCurve.load (std::memory_order_relaxed));
+    clipMixSmoother.setTargetValue (controlTargets.clipMix.load (std::memory_order_relaxed));
+}
+
+void VantrelAudioProcessor::runClipStage (const juce::dsp::AudioBlock<float>& block) noexcept
+{
+    const auto numSamples = block.getNumSamples();
+    const auto numChannels = std::min (block.getNumChannels(), (size_t)clipBuffer.getNumChannels());
+
+    if (!clipGainSmoother.isSmoothing() && !clipCurveSmoother.isSmoothing())
+    {
+        // Without a ramp both controls stay at their targets for the whole block.
+        const auto gain = clipGainSmoother.getTargetValue();
+        const auto knee = kneeForCurve (clipCurveSmoother.getTargetValue());
+
+        for (size_t channel = 0; channel < numChannels; ++channel)
+            clipChannel (block.getChannelPointer (channel), clipBuffer.getWritePointer ((int)channel), numSamples, gain,
+                         knee);
+
+        return;
+    }
+
+    // While a ramp runs, drive and knee move once per (oversampled) sample, shared by all channels.
+    float* overshoots[2]{};
+    const auto numRampedChannels = std::min (numChannels, std::size (overshoots));
+
+    for (size_t channel = 0; channel < numRampedChannels; ++channel)
+        overshoots[channel] = clipBuffer.getWritePointer ((int)channel);
+
+    for (size_t i = 0; i < numSamples; ++i)
+    {
+        const auto gain = clipGainSmoother.getNextValue();
+        const auto knee = kneeForCurve (clipCurveSmoother.getNextValue());
+
+        for (size_t channel = 0; channel < numRampedChannels; ++channel)
+        {
+            auto& sample = block.getChannelPointer (channel)[i];
+            sample = clipSample (sample * gain, knee, overshoots[channel][i]);
+        }
+    }
+}
+
+void VantrelAudioProcessor::updateClipLevel (int numOversampledSamples) noexcept
+{
+    const auto level = rmsLevel (clipBuffer, 0, numOversampledSamples);
+    clipLevelSmoother.skip (numOversampledSamples);
+    followLevel (clipLevelSmoother, level);
+}
+
+void VantrelAudioProcessor::processLevelDecay (LinearSmoother& level, const juce::AudioBuffer<float>& buffer,
+                                               int channel)
+{
+    const auto numSamples = buffer.getNumSamples();
+    level.skip (numSamples);
+
+    auto decibels = meterFloorDecibels;
+
+    if (const auto rms = rmsLevel (buffer, channel, numSamples); rms > 0.0f)
+        decibels = juce::Decibels::gainToDecibels (rms, meterFloorDecibels);
+
+    followLevel (level, decibels);
+}
+
+void VantrelAudioProcessor::publishLevels() noexcept
+{
+    shownLevels.inputLeft.store (inputLevelLeftSmoother.getCurrentValue(), std::memory_order_relaxed);
+    shownLevels.inputRight.store (inputLevelRightSmoother.getCurrentValue(), std::memory_order_relaxed);
+    shownLevels.outputLeft.store (outputLevelLeftSmoother.getCurrentValue(), std::memory_order_relaxed);
+    shownLevels.outputRight.store (outputLevelRightSmoother.getCurrentValue(), std::memory_order_relaxed);
+    shownLevels.clip.store (clipLevelSmoother.getCurrentValue(), std::memory_order_relaxed);
+}
+
+//==============================================================================
+void VantrelAudioProcessor::parameterChanged (const juce::String& parameterID, float newValue)
+{
+    if (parameterID.equalsIgnoreCase (Parameters::Clip::gain.id))
+        controlTargets.clipGain = decibelsToGain (newValue);
+
+    if (parameterID.equalsIgnoreCase (Parameters::Clip::curve.id))
+        controlTargets.clipCurve = curveToNormalised (newValue);
+
+    if (parameterID.equalsIgnoreCase (Parameters::Main::inputGain.id))
+        controlTargets.inputGain = decibelsToGain (newValue);
+
+    if (parameterID.equalsIgnoreCase (Parameters::Main::outputGain.id))
+        controlTargets.outputGain = decibelsToGain (newValue);
+
+    if (parameterID.equalsIgnoreCase (Parameters::Clip::bypass.id))
+    {
+        controlTargets.clipMix = 1.0f - newValue;
+        clipBypassed = newValue != 0.0f;
+    }
+
+    // The other oversampler takes over at the start of the next block; it is not reset, and the
+    // host is told of no latency.
+    if (parameterID.equalsIgnoreCase (Parameters::Main::oversampling.id))
+        oversamplingIndex = (int)newValue;
+}
+
+bool VantrelAudioProcessor::isBusesLayoutSupported (const BusesLayout& layouts) const
+{
+    const auto& output = layouts.getMainOutputChannelSet();
+
+    if (output != juce::AudioChannelSet::mono() && output != juce::AudioChannelSet::stereo())
+        return false;
+
+    return layouts.getMainInputChannelSet() == output;
+}
+
+//==============================================================================
+void VantrelAudioProcessor::getStateInformation (juce::MemoryBlock& destData)
+{
+    // copyState holds the state's lock only for the flush and the copy.
+    const auto state = apvts.copyState();
+
+    if (const auto xml = state.createXml())
+        copyXmlToBinary (*xml, destData);
+}
+
+void VantrelAudioProcessor::setStateInformation (const void* data, int sizeInBytes)
+{
+    // Header: four bytes that are not checked, then the text's length, little-endian. Blocks too
+    // short to hold a text carry none.
+    constexpr int headerSize = 8;
+
+    if (data == nullptr || sizeInBytes <= headerSize)
+        return;
+
+    const auto* bytes = static_cast<const char*> (data);
+    const auto declaredLength = (int)juce::ByteOrder::littleEndianInt (bytes + 4);
+    const auto textLength = std::min (declaredLength, sizeInBytes - headerSize);
+
+    if (textLength <= 0)
+        return;
+
+    const auto xml = juce::parseXML (juce::String::fromUTF8 (bytes + headerSize, textLength));
+
+    if (xml == nullptr)
+        return;
+
+    auto newState = juce::ValueTree::fromXml (*xml);
+
+    // A value of "nan" reads as a number that no range can limit; like any other non-numeric
+    // value it counts as 0.
+    static const juce::Identifier valueProperty{"value"};
+
+    for (auto child : newState)
+        if (const auto* value = child.getPropertyPointer (valueProperty))
+            if (std::isnan ((double)*value))
+                child.setProperty (valueProperty, 0.0, nullptr);
+
+    apvts.replaceState (newState);
+}
+
+//==============================================================================
+double VantrelAudioProcessor::getTailLengthSeconds() const
+{
+    return 0.0;
+}
+
+bool VantrelAudioProcessor::acceptsMidi() const
+{
+    return false;
+}
+
+bool VantrelAudioProcessor::producesMidi() const
+{
+    return false;
+}
+
+bool VantrelAudioProcessor::isMidiEffect() const
+{
+    return false;
+}
+
+bool VantrelAudioProcessor::hasEditor() const
+{
+    return true;
+}
+
+int VantrelAudioProcessor::getNumPrograms()
+{
+    return 1;
+}
+
+int VantrelAudioProcessor::getCurrentProgram()
+{
+    return 0;
+}
+
+void VantrelAudioProcessor::setCurrentProgram (int) {}
+
+const juce::String VantrelAudioProcessor::getProgramName (int)
+{
+    return {};
+}
+
+void VantrelAudioProcessor::changeProgramName (int, const juce::String&) {}
+
+//==============================================================================
+// The editor. Until the plug-in's own editor is in the build, the framework's generic one
+// stands in for it.
+juce::AudioProcessorEditor* VantrelAudioProcessor::createEditor()
+{
+    return new juce::GenericAudioProcessorEditor (*this);
+}
+
+//==============================================================================
+// The framework's plug-in client creates every instance through this.
+juce::AudioProcessor* JUCE_CALLTYPE createPluginFilter()
+{
+    return new VantrelAudioProcessor();
+}
