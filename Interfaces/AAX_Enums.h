@@ -320,4 +320,12 @@ enum AAX_EAudioBufferLength : int32_t
 //==============================================================================
 // Enumerations added by the description and host-interface wrappers go below.
 
+/** What happens to an algorithm instance when the host calls a native instance-initialisation callback. */
+enum AAX_EComponentInstanceInitAction : int32_t
+{
+    AAX_eComponentInstanceInitAction_AddingNewInstance = 0,
+    AAX_eComponentInstanceInitAction_RemovingInstance = 1,
+    AAX_eComponentInstanceInitAction_ResetInstance = 2
+};
+
 #endif

@@ -1,0 +1,119 @@
+#ifndef AAX_CHOSTINTERFACEREF_H
+#define AAX_CHOSTINTERFACEREF_H
+
+#include "acfunknown.h"
+#include "AAX_UIDs.h"
+#include "IACFComponentFactory.h"
+
+/** Holds one reference to one interface of a host object, or nothing.
+
+    It is filled by a successful QueryInterface on a host object or by the host's component factory, and
+    releases its reference when reset or destroyed. Whether it is filled depends only on the host's result:
+    a host that reports success but hands back a null pointer leaves a filled holder whose calls throw the
+    integer ACF_E_POINTER (0x80000005) instead of dereferencing null. Wrappers test the holder before every
+    call, so that is the only way such a throw can happen.
+*/
+template <class InterfaceType>
+class AAX_CHostInterfaceRef
+{
+public:
+    AAX_CHostInterfaceRef() = default;
+    ~AAX_CHostInterfaceRef() { Reset(); }
+
+    AAX_CHostInterfaceRef (const AAX_CHostInterfaceRef&) = delete;
+    AAX_CHostInterfaceRef& operator= (const AAX_CHostInterfaceRef&) = delete;
+
+    /** Asks `hostObject` (may be null) for the interface `iid`; returns whether the holder is now filled. */
+    bool QueryFrom (IACFUnknown* hostObject, acfIID iid)
+    {
+        Reset();
+
+        if (hostObject == nullptr)
+            return false;
+
+        void* found = nullptr;
+
+        if (ACFFAILED (hostObject->QueryInterface (iid, &found)))
+            return false;
+
+        Adopt (static_cast<InterfaceType*> (found));
+        return true;
+    }
+
+    /** Takes over a reference the host has already handed out (e.g. by its component factory). */
+    void Adopt (InterfaceType* hostInterface) noexcept
+    {
+        Reset();
+        mInterface = hostInterface;
+        mFilled = true;
+    }
+
+    /** Releases the reference, if any, and empties the holder. */
+    void Reset() noexcept
+    {
+        auto* toRelease = mInterface;
+        mInterface = nullptr;
+        mFilled = false;
+
+        if (toRelease != nullptr)
+            toRelease->Release();
+    }
+
+    /** Empties the holder without calling the host. */
+    void Forget() noexcept
+    {
+        mInterface = nullptr;
+        mFilled = false;
+    }
+
+    /** Moves the reference of `other` into this holder. */
+    void TakeFrom (AAX_CHostInterfaceRef& other) noexcept
+    {
+        Reset();
+        mInterface = other.mInterface;
+        mFilled = other.mFilled;
+        other.Forget();
+    }
+
+    /** True when filled (see the class comment). */
+    explicit operator bool() const noexcept { return mFilled; }
+
+    /** The interface to call: throws ACF_E_POINTER when it is null. */
+    InterfaceType* operator->() const
+    {
+        if (mInterface == nullptr)
+            throw static_cast<ACFRESULT> (ACF_E_POINTER);
+
+        return mInterface;
+    }
+
+    /** The raw pointer, which may be null; no reference is added. */
+    InterfaceType* Get() const noexcept { return mInterface; }
+
+private:
+    InterfaceType* mInterface = nullptr;
+    bool mFilled = false;
+};
+
+/** Creates a host object of class `classID` through the component factory of `hostContext` and puts its
+    `iid` interface into `destination`.
+
+    A null context or a context without a factory leaves the destination empty; a factory query that succeeds
+    with a null factory throws ACF_E_POINTER. The factory's own reference is released on return.
+*/
+template <class InterfaceType>
+void AAX_CreateHostComponent (IACFUnknown* hostContext, acfCLSID classID, acfIID iid,
+                              AAX_CHostInterfaceRef<InterfaceType>& destination)
+{
+    AAX_CHostInterfaceRef<IACFComponentFactory> factory;
+
+    if (!factory.QueryFrom (hostContext, IID_IACFComponentFactory))
+        return;
+
+    void* created = nullptr;
+
+    if (ACFSUCCEEDED (factory->CreateComponent (classID, nullptr, iid, &created)))
+        destination.Adopt (static_cast<InterfaceType*> (created));
+}
+
+#endif
