@@ -1,5 +1,6 @@
 #include "PluginProcessor.h"
 #include "ParameterHelper.h"
+#include "PluginEditor.h"
 
 #include <algorithm>
 #include <cmath>
@@ -426,11 +427,10 @@ const juce::String VantrelAudioProcessor::getProgramName (int)
 void VantrelAudioProcessor::changeProgramName (int, const juce::String&) {}
 
 //==============================================================================
-// The editor. Until the plug-in's own editor is in the build, the framework's generic one
-// stands in for it.
+// The editor; the caller owns it.
 juce::AudioProcessorEditor* VantrelAudioProcessor::createEditor()
 {
-    return new juce::GenericAudioProcessorEditor (*this);
+    return new VantrelAudioProcessorEditor (*this);
 }
 
 //==============================================================================

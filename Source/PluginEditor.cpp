@@ -1,0 +1,164 @@
+#include "PluginEditor.h"
+
+#include <cmath>
+
+VantrelAudioProcessorEditor::VantrelAudioProcessorEditor (VantrelAudioProcessor& processorToEdit)
+    : juce::AudioProcessorEditor (processorToEdit)
+    , audioProcessor (processorToEdit)
+    , apvts (processorToEdit.apvts)
+    , animationSection (processorToEdit)
+{
+    using SliderAttachment = juce::AudioProcessorValueTreeState::SliderAttachment;
+    using ButtonAttachment = juce::AudioProcessorValueTreeState::ButtonAttachment;
+
+    // The attachments set each control from its parameter at once, before the handlers below exist
+    // and before the editor listens, so opening the editor triggers none of them.
+    sliderAttachments.push_back (std::make_unique<SliderAttachment> (apvts, Parameters::Clip::gain.id, clipSlider));
+    sliderAttachments.push_back (
+        std::make_unique<SliderAttachment> (apvts, Parameters::Clip::curve.id, clipCurveSlider));
+    sliderAttachments.push_back (std::make_unique<SliderAttachment> (apvts, Parameters::Main::inputGain.id, inSlider));
+    sliderAttachments.push_back (
+        std::make_unique<SliderAttachment> (apvts, Parameters::Main::outputGain.id, outSlider));
+
+    buttonAttachments.push_back (std::make_unique<ButtonAttachment> (apvts, Parameters::Clip::bypass.id, bypassToggle));
+    buttonAttachments.push_back (
+        std::make_unique<ButtonAttachment> (apvts, Parameters::Main::oversampling.id, qualityButton));
+
+    for (auto* child : std::initializer_list<juce::Component*>{&animationSection, &clipSlider, &clipCurveSlider,
+                                                               &inSlider, &outSlider, &clipLabel, &bypassToggle,
+                                                               &bypassButton, &qualityButton, &infoDialogButton})
+        addAndMakeVisible (child);
+
+    // Topmost, so that while shown it takes every click.
+    addChildComponent (infoDialog);
+
+    infoDialogButton.setAlpha (0.0f);
+    infoDialogButton.setMouseCursor (juce::MouseCursor::PointingHandCursor);
+
+    clipSlider.onValueChange = [this] { showClipReadout(); };
+    clipSlider.onDragEnd = [this]
+    {
+        releaseBypass();
+        clipLabel.setText (clipLabel.defaultText, juce::dontSendNotification);
+    };
+    clipCurveSlider.onValueChange = [this] { releaseBypass(); };
+    clipCurveSlider.onDragEnd = [this] { releaseBypass(); };
+
+    // The drive knob shows its value in the caption under it instead of a bubble.
+    for (auto* slider : std::initializer_list<juce::Slider*>{&inSlider, &outSlider, &clipCurveSlider})
+        slider->setPopupDisplayEnabled (true, false, this, 2000);
+
+    // Replaces the attachment's value text, so only the bubble changes; typing keeps the
+    // attachment's parser.
+    clipCurveSlider.textFromValueFunction = [] (double value) { return curveText (value); };
+
+    bypassToggle.addListener (this);
+    infoDialogButton.addListener (this);
+
+    setLookAndFeel (&baseLookAndFeel);
+
+    setResizable (false, false);
+    setSize (Parameters::Bounds::background.getWidth(), Parameters::Bounds::background.getHeight());
+
+    openGLContext.attachTo (*getTopLevelComponent());
+}
+
+VantrelAudioProcessorEditor::~VantrelAudioProcessorEditor()
+{
+    bypassToggle.removeListener (this);
+    infoDialogButton.removeListener (this);
+    setLookAndFeel (nullptr);
+}
+
+void VantrelAudioProcessorEditor::paint (juce::Graphics& g)
+{
+    const auto background =
+        juce::ImageCache::getFromMemory (BinaryData::background_jpg, BinaryData::background_jpgSize);
+
+    if (background.isValid())
+        g.drawImage (background, Parameters::Bounds::background.toFloat(), juce::RectanglePlacement::stretchToFit);
+}
+
+void VantrelAudioProcessorEditor::resized()
+{
+    infoDialog.setBounds (getLocalBounds());
+    infoDialogButton.setBounds (Parameters::Bounds::infoDialogButton);
+    animationSection.setBounds (getLocalBounds());
+    clipSlider.setBounds (Parameters::Bounds::clipSlider);
+    clipCurveSlider.setBounds (Parameters::Bounds::clipCurveSlider);
+    inSlider.setBounds (Parameters::Bounds::inSlider);
+    outSlider.setBounds (Parameters::Bounds::outSlider);
+    clipLabel.setBounds (Parameters::Bounds::clipLabel);
+    qualityButton.setBounds (Parameters::Bounds::qualityButton);
+    bypassButton.setBounds (Parameters::Bounds::clipAnimation);
+}
+
+void VantrelAudioProcessorEditor::buttonClicked (juce::Button* button)
+{
+    if (button == &bypassToggle)
+    {
+        // Whatever changed the toggle, a posted release has either arrived or is now moot.
+        bypassReleasePending = false;
+
+        const auto alpha = bypassToggle.getToggleState() ? 0.5f : 1.0f;
+        clipSlider.setAlpha (alpha);
+        clipCurveSlider.setAlpha (alpha);
+        clipLabel.setAlpha (alpha);
+    }
+
+    if (button == &infoDialogButton)
+        infoDialog.setVisible (true);
+}
+
+// Moving or letting go of a clip knob makes the clip stage audible again. The click is posted;
+// until it arrives the toggle still reads on, so a second request in the meantime (two knobs set
+// one after the other by a restored state) would turn the bypass back on: it is skipped.
+void VantrelAudioProcessorEditor::releaseBypass()
+{
+    if (!bypassToggle.getToggleState() || bypassReleasePending)
+        return;
+
+    bypassReleasePending = true;
+    bypassToggle.triggerClick();
+}
+
+void VantrelAudioProcessorEditor::showClipReadout()
+{
+    releaseBypass();
+
+    const auto range = clipSlider.getRange();
+    const auto percent = (clipSlider.getValue() - range.getStart()) * 100.0 / range.getLength();
+    clipLabel.setText (clipReadoutText (percent), juce::dontSendNotification);
+
+    if (clipSlider.isMouseOverOrDragging())
+        return;
+
+    // Every change made with the pointer elsewhere gets its own restore; none cancels another.
+    juce::Timer::callAfterDelay (readoutHoldMs,
+                                 [safeThis = juce::Component::SafePointer<VantrelAudioProcessorEditor> (this)]
+                                 {
+                                     if (safeThis != nullptr)
+                                         safeThis->clipLabel.setText (safeThis->clipLabel.defaultText,
+                                                                      juce::dontSendNotification);
+                                 });
+}
+
+juce::String VantrelAudioProcessorEditor::clipReadoutText (double percent)
+{
+    if (percent == 0.0)
+        return "0.0";
+
+    const auto decimals = 2 - static_cast<int> (std::ceil (std::log10 (std::abs (percent))));
+    const auto scale = std::pow (10.0, decimals);
+    const auto rounded = std::round (percent * scale) / scale; // halves away from zero
+
+    if (decimals <= 0)
+        return juce::String (static_cast<juce::int64> (rounded));
+
+    return juce::String (rounded, decimals);
+}
+
+juce::String VantrelAudioProcessorEditor::curveText (double value)
+{
+    return "SOFT / HARD: " + juce::String (value, 1) + " %";
+}

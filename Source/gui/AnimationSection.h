@@ -1,0 +1,113 @@
+#pragma once
+
+#include "ClipAnimation.h"
+#include "Meter.h"
+#include "Parameters.h"
+#include "PluginProcessor.h"
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+namespace Gui
+{
+// The editor's live layer, as large as the editor: the clip animation and the four level bars. It
+// follows drive, curve and clip bypass as a listener of the parameter tree and polls the
+// processor's clip level every 41 ms.
+class AnimationSection : public juce::Component,
+                         public juce::AudioProcessorValueTreeState::Listener,
+                         private juce::Timer
+{
+public:
+    static constexpr int refreshIntervalMs = 41;
+
+    explicit AnimationSection (VantrelAudioProcessor& processor)
+        : audioProcessor (processor)
+        , apvts (processor.apvts)
+        , inputMeterLeft ([&processor] { return processor.inputLevelLeft(); })
+        , inputMeterRight ([&processor] { return processor.inputLevelRight(); })
+        , outputMeterLeft ([&processor] { return processor.outputLevelLeft(); })
+        , outputMeterRight ([&processor] { return processor.outputLevelRight(); })
+    {
+        apvts.addParameterListener (Parameters::Clip::gain.id, this);
+        apvts.addParameterListener (Parameters::Clip::curve.id, this);
+        apvts.addParameterListener (Parameters::Clip::bypass.id, this);
+
+        for (auto* child : std::initializer_list<juce::Component*>{&clipAnimation, &inputMeterLeft, &inputMeterRight,
+                                                                   &outputMeterLeft, &outputMeterRight})
+            addAndMakeVisible (child);
+
+        // The bypass state is deliberately not read here: the animation opens undimmed and moving,
+        // like the knobs, until the parameter next changes.
+        clipAnimation.gain =
+            normalised (Parameters::Clip::gain, *apvts.getRawParameterValue (Parameters::Clip::gain.id));
+        clipAnimation.curve =
+            normalised (Parameters::Clip::curve, *apvts.getRawParameterValue (Parameters::Clip::curve.id));
+
+        startTimer (refreshIntervalMs);
+    }
+
+    ~AnimationSection() override
+    {
+        apvts.removeParameterListener (Parameters::Clip::gain.id, this);
+        apvts.removeParameterListener (Parameters::Clip::curve.id, this);
+        apvts.removeParameterListener (Parameters::Clip::bypass.id, this);
+    }
+
+    void resized() override
+    {
+        clipAnimation.setBounds (Parameters::Bounds::clipAnimation);
+        inputMeterLeft.setBounds (Parameters::Bounds::inputMeterLeft);
+        inputMeterRight.setBounds (Parameters::Bounds::inputMeterRight);
+        outputMeterLeft.setBounds (Parameters::Bounds::outputMeterLeft);
+        outputMeterRight.setBounds (Parameters::Bounds::outputMeterRight);
+    }
+
+    // Runs on whichever thread changed the parameter.
+    void parameterChanged (const juce::String& parameterID, float newValue) override
+    {
+        if (parameterID.equalsIgnoreCase (Parameters::Clip::gain.id))
+            clipAnimation.gain = normalised (Parameters::Clip::gain, newValue);
+
+        if (parameterID.equalsIgnoreCase (Parameters::Clip::curve.id))
+            clipAnimation.curve = normalised (Parameters::Clip::curve, newValue);
+
+        if (parameterID.equalsIgnoreCase (Parameters::Clip::bypass.id))
+        {
+            // The timer and the renderer touch the same state under this lock.
+            const juce::MessageManagerLock lock;
+            isBypassed = newValue != 0.0f;
+            clipAnimation.setAlpha (isBypassed ? 0.5f : 1.0f);
+        }
+    }
+
+private:
+    VantrelAudioProcessor& audioProcessor;
+    juce::AudioProcessorValueTreeState& apvts;
+
+public:
+    ClipAnimation clipAnimation;
+    Meter inputMeterLeft;
+    Meter inputMeterRight;
+    Meter outputMeterLeft;
+    Meter outputMeterRight;
+
+    bool isBypassed = false;
+
+private:
+    static float normalised (const Parameters::SliderDescriptor<float>& descriptor, float value)
+    {
+        return (value - descriptor.min) / (descriptor.max - descriptor.min);
+    }
+
+    // While bypassed the animation stands still.
+    void timerCallback() override
+    {
+        if (isBypassed)
+            return;
+
+        clipAnimation.level = juce::jlimit (0.0f, 1.0f, audioProcessor.clipLevel());
+        clipAnimation.repaint();
+    }
+
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (AnimationSection)
+};
+} // namespace Gui
