@@ -18,6 +18,9 @@ class AAX_CHostInterfaceRef
 {
 public:
     AAX_CHostInterfaceRef() = default;
+
+    /** Takes a reference of its own on `hostObject` (may be null). */
+    explicit AAX_CHostInterfaceRef (InterfaceType* hostObject) { Retain (hostObject); }
     ~AAX_CHostInterfaceRef() { Reset(); }
 
     AAX_CHostInterfaceRef (const AAX_CHostInterfaceRef&) = delete;
@@ -38,6 +41,38 @@ public:
 
         Adopt (static_cast<InterfaceType*> (found));
         return true;
+    }
+
+    /** Asks the interface held by `source` for `iid`, when `source` is filled; a filled source with a null
+        pointer throws ACF_E_POINTER. Returns whether this holder is now filled.
+    */
+    template <class SourceInterfaceType>
+    bool QueryFrom (const AAX_CHostInterfaceRef<SourceInterfaceType>& source, acfIID iid)
+    {
+        Reset();
+
+        if (!source)
+            return false;
+
+        void* found = nullptr;
+
+        if (ACFFAILED (source->QueryInterface (iid, &found)))
+            return false;
+
+        Adopt (static_cast<InterfaceType*> (found));
+        return true;
+    }
+
+    /** Takes a reference of its own on `hostObject`, when it is not null. */
+    void Retain (InterfaceType* hostObject)
+    {
+        Reset();
+
+        if (hostObject == nullptr)
+            return;
+
+        hostObject->AddRef();
+        Adopt (hostObject);
     }
 
     /** Takes over a reference the host has already handed out (e.g. by its component factory). */

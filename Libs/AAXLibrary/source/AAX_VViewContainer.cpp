@@ -1,0 +1,121 @@
+#include "AAX_VViewContainer.h"
+
+#include "AAX_Errors.h"
+#include "AAX_UIDs.h"
+
+AAX_VViewContainer::AAX_VViewContainer (IACFUnknown* hostObject)
+{
+    mIViewContainer.QueryFrom (hostObject, IID_IAAXViewContainerV1);
+    mIViewContainerV2.QueryFrom (hostObject, IID_IAAXViewContainerV2);
+    mIViewContainerV3.QueryFrom (hostObject, IID_IAAXViewContainerV3);
+}
+
+AAX_VViewContainer::~AAX_VViewContainer()
+{
+    // The GUI drops this wrapper when the host detaches its view, possibly while the host is destroying it:
+    // no call may reach the host's view container from here, not even Release.
+    mIViewContainerV3.Forget();
+    mIViewContainerV2.Forget();
+    mIViewContainer.Forget();
+}
+
+// Without a host view the value operations give answers callers treat as harmless: no kind, no view, and a
+// size change that "succeeds".
+int32_t AAX_VViewContainer::GetType()
+{
+    if (!mIViewContainer)
+        return AAX_eViewContainer_Type_NULL;
+
+    return mIViewContainer->GetType();
+}
+
+void* AAX_VViewContainer::GetPtr()
+{
+    if (!mIViewContainer)
+        return nullptr;
+
+    return mIViewContainer->GetPtr();
+}
+
+AAX_Result AAX_VViewContainer::GetModifiers (uint32_t* outModifiers)
+{
+    if (!mIViewContainer)
+        return AAX_ERROR_UNIMPLEMENTED;
+
+    return mIViewContainer->GetModifiers (outModifiers);
+}
+
+AAX_Result AAX_VViewContainer::SetViewSize (AAX_Point& size)
+{
+    if (!mIViewContainer)
+        return AAX_SUCCESS;
+
+    return mIViewContainer->SetViewSize (&size);
+}
+
+AAX_Result AAX_VViewContainer::HandleParameterMouseDown (AAX_CParamID parameterID, uint32_t modifiers)
+{
+    if (!mIViewContainer)
+        return AAX_ERROR_UNIMPLEMENTED;
+
+    return mIViewContainer->HandleParameterMouseDown (parameterID, modifiers);
+}
+
+AAX_Result AAX_VViewContainer::HandleParameterMouseDrag (AAX_CParamID parameterID, uint32_t modifiers)
+{
+    if (!mIViewContainer)
+        return AAX_ERROR_UNIMPLEMENTED;
+
+    return mIViewContainer->HandleParameterMouseDrag (parameterID, modifiers);
+}
+
+AAX_Result AAX_VViewContainer::HandleParameterMouseUp (AAX_CParamID parameterID, uint32_t modifiers)
+{
+    if (!mIViewContainer)
+        return AAX_ERROR_UNIMPLEMENTED;
+
+    return mIViewContainer->HandleParameterMouseUp (parameterID, modifiers);
+}
+
+AAX_Result AAX_VViewContainer::HandleParameterMouseEnter (AAX_CParamID parameterID, uint32_t modifiers)
+{
+    if (!mIViewContainerV3)
+        return AAX_ERROR_UNIMPLEMENTED;
+
+    return mIViewContainerV3->HandleParameterMouseEnter (parameterID, modifiers);
+}
+
+AAX_Result AAX_VViewContainer::HandleParameterMouseExit (AAX_CParamID parameterID, uint32_t modifiers)
+{
+    if (!mIViewContainerV3)
+        return AAX_ERROR_UNIMPLEMENTED;
+
+    return mIViewContainerV3->HandleParameterMouseExit (parameterID, modifiers);
+}
+
+AAX_Result AAX_VViewContainer::HandleMultipleParametersMouseDown (const AAX_CParamID* parameterIDs, uint32_t count,
+                                                                  uint32_t modifiers)
+{
+    if (!mIViewContainerV2)
+        return AAX_ERROR_UNIMPLEMENTED;
+
+    return mIViewContainerV2->HandleMultipleParametersMouseDown (parameterIDs, count, modifiers);
+}
+
+AAX_Result AAX_VViewContainer::HandleMultipleParametersMouseDrag (const AAX_CParamID* parameterIDs, uint32_t count,
+                                                                  uint32_t modifiers)
+{
+    if (!mIViewContainerV2)
+        return AAX_ERROR_UNIMPLEMENTED;
+
+    return mIViewContainerV2->HandleMultipleParametersMouseDrag (parameterIDs, count, modifiers);
+}
+
+AAX_Result AAX_VViewContainer::HandleMultipleParametersMouseUp (const AAX_CParamID* parameterIDs, uint32_t count,
+                                                                uint32_t modifiers)
+{
+    if (!mIViewContainerV2)
+        return AAX_ERROR_UNIMPLEMENTED;
+
+    return mIViewContainerV2->HandleMultipleParametersMouseUp (parameterIDs, count, modifiers);
+}
