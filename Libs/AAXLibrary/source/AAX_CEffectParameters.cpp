@@ -1,0 +1,840 @@
+#include "AAX_CEffectParameters.h"
+#include "AAX_Assert.h"
+#include "AAX_UIDs.h"
+#include "AAX_VAutomationDelegate.h"
+#include "AAX_VController.h"
+#include "AAX_VPageTable.h"
+#include "AAX_VTransport.h"
+
+#include <climits>
+#include <cmath>
+#include <cstddef>
+#include <cstring>
+#include <vector>
+
+namespace
+{
+double ClampToUnitRange (double value)
+{
+    return value < 0.0 ? 0.0 : (value > 1.0 ? 1.0 : value);
+}
+}
+
+AAX_CEffectParameters::AAX_CEffectParameters() = default;
+
+AAX_CEffectParameters::~AAX_CEffectParameters()
+{
+    mChunkExcludedIDs.clear();
+
+    // The parameters unregister from the automation delegate as they go, so they go before it.
+    mParameterManager.DeleteAllParameters();
+}
+
+//==============================================================================
+ACFRESULT AAX_CEffectParameters::InternalQueryInterface (const acfIID riid, void** ppvObjOut)
+{
+    if (ppvObjOut == nullptr)
+        return ACF_E_POINTER;
+
+    if (riid == IID_IAAXEffectParametersV1 || riid == IID_IAAXEffectParametersV2 ||
+        riid == IID_IAAXEffectParametersV3 || riid == IID_IAAXEffectParametersV4)
+    {
+        *ppvObjOut = static_cast<AAX_IACFEffectParameters_V4*> (this);
+        AddRef();
+        return ACF_OK;
+    }
+
+    return CACFUnknown::InternalQueryInterface (riid, ppvObjOut);
+}
+
+//==============================================================================
+AAX_Result AAX_CEffectParameters::Initialize (IACFUnknown* iController)
+{
+    mHostController = std::make_unique<AAX_VController> (iController);
+    mHostAutomation = std::make_unique<AAX_VAutomationDelegate> (iController);
+    mHostTransport = std::make_unique<AAX_VTransport> (iController);
+
+    mParameterManager.AttachAutomation (mHostAutomation.get());
+    mPacketDispatcher.AttachHost (mHostController.get(), this);
+
+    const auto result = EffectInit();
+
+    if (result != AAX_SUCCESS)
+        return result;
+
+    AAX_CString bypassID;
+    GetMasterBypassParameter (&bypassID);
+    mChunkExcludedIDs.insert (bypassID.StdString());
+
+    int32_t numParameters = 0;
+    GetNumberOfParameters (&numParameters);
+
+    if (numParameters > 0)
+    {
+        mNumChunkedParameters = numParameters - static_cast<int32_t> (mChunkExcludedIDs.size());
+        AAX_ASSERT (mNumChunkedParameters >= 0);
+    }
+
+    return result;
+}
+
+AAX_Result AAX_CEffectParameters::Uninitialize()
+{
+    mParameterManager.DeleteAllParameters();
+
+    mHostController.reset();
+    mHostAutomation.reset();
+    mHostTransport.reset();
+    return AAX_SUCCESS;
+}
+
+AAX_Result AAX_CEffectParameters::NotificationReceived (AAX_CTypeID inNotificationType, const void* inNotificationData,
+                                                        uint32_t inNotificationDataSize)
+{
+    if (inNotificationType == kPreviewStateNotification && inNotificationData != nullptr &&
+        inNotificationDataSize >= sizeof (int32_t))
+    {
+        if (auto* preview = mParameterManager.GetParameterByID ("PreviewID"))
+        {
+            int32_t state = 0;
+            std::memcpy (&state, inNotificationData, sizeof (state));
+            preview->SetValueWithBool (state != 0);
+        }
+    }
+
+    return AAX_SUCCESS;
+}
+
+//==============================================================================
+AAX_Result AAX_CEffectParameters::GetNumberOfParameters (int32_t* oNumControls) const
+{
+    if (oNumControls == nullptr)
+        return AAX_ERROR_NULL_ARGUMENT;
+
+    *oNumControls = mParameterManager.NumParameters();
+    return AAX_SUCCESS;
+}
+
+AAX_Result AAX_CEffectParameters::GetMasterBypassParameter (AAX_IString* oIDString) const
+{
+    if (oIDString == nullptr)
+        return AAX_ERROR_NULL_ARGUMENT;
+
+    const auto hasBypass = mParameterManager.GetParameterByID (cDefaultMasterBypassID) != nullptr;
+    oIDString->Set (hasBypass ? cDefaultMasterBypassID : "");
+    return AAX_SUCCESS;
+}
+
+AAX_Result AAX_CEffectParameters::GetParameterIsAutomatable (AAX_CParamID iParameterID,
+                                                             AAX_CBoolean* oAutomatable) const
+{
+    if (oAutomatable == nullptr)
+        return AAX_ERROR_NULL_ARGUMENT;
+
+    *oAutomatable = 0;
+
+    const auto* parameter = mParameterManager.GetParameterByID (iParameterID);
+
+    if (parameter == nullptr)
+        return AAX_ERROR_INVALID_PARAMETER_ID;
+
+    *oAutomatable = parameter->Automatable() ? 1 : 0;
+    return AAX_SUCCESS;
+}
+
+AAX_Result AAX_CEffectParameters::GetParameterNumberOfSteps (AAX_CParamID iParameterID, int32_t* oNumSteps) const
+{
+    if (oNumSteps == nullptr)
+        return AAX_ERROR_NULL_ARGUMENT;
+
+    const auto* parameter = mParameterManager.GetParameterByID (iParameterID);
+
+    if (parameter == nullptr)
+        return AAX_ERROR_INVALID_PARAMETER_ID;
+
+    const auto numSteps = parameter->GetNumberOfSteps();
+
+    if (numSteps > static_cast<uint32_t> (INT32_MAX))
+        return AAX_ERROR_SIGNED_INT_OVERFLOW;
+
+    *oNumSteps = static_cast<int32_t> (numSteps);
+    return AAX_SUCCESS;
+}
+
+AAX_Result AAX_CEffectParameters::GetParameterName (AAX_CParamID iParameterID, AAX_IString* oName) const
+{
+    if (oName == nullptr)
+        return AAX_ERROR_NULL_ARGUMENT;
+
+    const auto* parameter = mParameterManager.GetParameterByID (iParameterID);
+    oName->Set (parameter != nullptr ? parameter->Name().Get() : "");
+    return AAX_SUCCESS;
+}
+
+AAX_Result AAX_CEffectParameters::GetParameterNameOfLength (AAX_CParamID iParameterID, AAX_IString* oName,
+                                                            int32_t iNameLength) const
+{
+    if (oName == nullptr)
+        return AAX_ERROR_INVALID_STRING_CONVERSION;
+
+    const auto* parameter = mParameterManager.GetParameterByID (iParameterID);
+
+    if (parameter == nullptr)
+    {
+        oName->Set ("");
+        return AAX_SUCCESS;
+    }
+
+    const auto shortenedName = parameter->ShortenedName (iNameLength).StdString().substr (0, 255);
+
+    if (shortenedName.empty())
+        return AAX_SUCCESS;
+
+    // The name may hold several variants of decreasing length, one per line: take the longest that fits.
+    std::vector<std::string> pieces;
+    size_t start = 0;
+
+    while (start < shortenedName.length())
+    {
+        const auto newline = shortenedName.find ('\n', start);
+        const auto end = newline == std::string::npos ? shortenedName.length() : newline;
+        pieces.push_back (shortenedName.substr (start, end - start));
+        start = end + 1;
+    }
+
+    size_t bestLength = 0;
+    bool found = false;
+
+    for (const auto& piece : pieces)
+    {
+        if (static_cast<int64_t> (piece.length()) <= static_cast<int64_t> (iNameLength) &&
+            (!found || piece.length() > bestLength))
+        {
+            oName->Set (piece.c_str());
+            bestLength = piece.length();
+            found = true;
+        }
+    }
+
+    if (!found)
+    {
+        if (iNameLength < 1)
+            oName->Set ("");
+        else
+            oName->Set (shortenedName.substr (0, static_cast<size_t> (iNameLength)).c_str());
+    }
+
+    return AAX_SUCCESS;
+}
+
+AAX_Result AAX_CEffectParameters::GetParameterDefaultNormalizedValue (AAX_CParamID iParameterID, double* oValue) const
+{
+    if (oValue == nullptr)
+        return AAX_ERROR_NULL_ARGUMENT;
+
+    const auto* parameter = mParameterManager.GetParameterByID (iParameterID);
+
+    if (parameter == nullptr)
+        return AAX_ERROR_INVALID_PARAMETER_ID;
+
+    *oValue = parameter->GetNormalizedDefaultValue();
+    return AAX_SUCCESS;
+}
+
+AAX_Result AAX_CEffectParameters::SetParameterDefaultNormalizedValue (AAX_CParamID iParameterID, double iValue)
+{
+    auto* parameter = mParameterManager.GetParameterByID (iParameterID);
+
+    if (parameter == nullptr)
+        return AAX_ERROR_INVALID_PARAMETER_ID;
+
+    parameter->SetNormalizedDefaultValue (iValue);
+    return AAX_SUCCESS;
+}
+
+AAX_Result AAX_CEffectParameters::GetParameterType (AAX_CParamID iParameterID, AAX_EParameterType* oParameterType) const
+{
+    if (oParameterType == nullptr)
+        return AAX_ERROR_NULL_ARGUMENT;
+
+    const auto* parameter = mParameterManager.GetParameterByID (iParameterID);
+
+    if (parameter == nullptr)
+        return AAX_ERROR_INVALID_PARAMETER_ID;
+
+    *oParameterType = parameter->GetType();
+    return AAX_SUCCESS;
+}
+
+AAX_Result AAX_CEffectParameters::GetParameterOrientation (AAX_CParamID iParameterID,
+                                                           AAX_EParameterOrientation* oParameterOrientation) const
+{
+    if (oParameterOrientation == nullptr)
+        return AAX_ERROR_NULL_ARGUMENT;
+
+    const auto* parameter = mParameterManager.GetParameterByID (iParameterID);
+
+    if (parameter == nullptr)
+        return AAX_ERROR_INVALID_PARAMETER_ID;
+
+    *oParameterOrientation = parameter->GetOrientation();
+    return AAX_SUCCESS;
+}
+
+AAX_Result AAX_CEffectParameters::GetParameter (AAX_CParamID iParameterID, AAX_IParameter** oParameter)
+{
+    if (oParameter == nullptr)
+        return AAX_ERROR_NULL_ARGUMENT;
+
+    *oParameter = mParameterManager.GetParameterByID (iParameterID);
+    return *oParameter != nullptr ? AAX_SUCCESS : AAX_ERROR_INVALID_PARAMETER_ID;
+}
+
+AAX_Result AAX_CEffectParameters::GetParameterIndex (AAX_CParamID iParameterID, int32_t* oControlIndex) const
+{
+    if (oControlIndex == nullptr)
+        return AAX_ERROR_NULL_ARGUMENT;
+
+    *oControlIndex = -1;
+
+    if (iParameterID == nullptr)
+        return AAX_ERROR_INVALID_PARAMETER_ID;
+
+    for (int32_t index = 0; index < mParameterManager.NumParameters(); ++index)
+    {
+        const auto* parameter = mParameterManager.GetParameter (index);
+
+        if (parameter != nullptr && std::strcmp (parameter->Identifier(), iParameterID) == 0)
+        {
+            *oControlIndex = index;
+            return AAX_SUCCESS;
+        }
+    }
+
+    return AAX_ERROR_INVALID_PARAMETER_ID;
+}
+
+AAX_Result AAX_CEffectParameters::GetParameterIDFromIndex (int32_t iControlIndex, AAX_IString* oParameterIDString) const
+{
+    if (oParameterIDString == nullptr)
+        return AAX_ERROR_NULL_ARGUMENT;
+
+    const auto* parameter = mParameterManager.GetParameter (iControlIndex);
+
+    if (parameter == nullptr)
+    {
+        oParameterIDString->Set ("");
+        return AAX_ERROR_INVALID_PARAMETER_ID;
+    }
+
+    oParameterIDString->Set (parameter->Identifier());
+    return AAX_SUCCESS;
+}
+
+AAX_Result AAX_CEffectParameters::GetParameterValueInfo (AAX_CParamID, int32_t, int32_t* oValue) const
+{
+    if (oValue != nullptr)
+        *oValue = 0;
+
+    return AAX_ERROR_UNIMPLEMENTED;
+}
+
+//==============================================================================
+AAX_Result AAX_CEffectParameters::GetParameterValueFromString (AAX_CParamID iParameterID, double* oValue,
+                                                               const AAX_IString& iValueString) const
+{
+    const auto* parameter = mParameterManager.GetParameterByID (iParameterID);
+
+    if (parameter == nullptr)
+        return AAX_ERROR_INVALID_PARAMETER_ID;
+
+    double value = 0.0;
+
+    if (!parameter->GetNormalizedValueFromString (AAX_CString (iValueString), &value))
+        return AAX_ERROR_INVALID_STRING_CONVERSION;
+
+    if (oValue != nullptr)
+        *oValue = value;
+
+    return AAX_SUCCESS;
+}
+
+AAX_Result AAX_CEffectParameters::GetParameterStringFromValue (AAX_CParamID iParameterID, double iValue,
+                                                               AAX_IString* oValueString, int32_t maxLength) const
+{
+    const auto* parameter = mParameterManager.GetParameterByID (iParameterID);
+
+    if (parameter == nullptr)
+        return AAX_ERROR_INVALID_PARAMETER_ID;
+
+    AAX_CString text;
+
+    if (!parameter->GetStringFromNormalizedValue (iValue, maxLength, text))
+        return AAX_ERROR_INVALID_STRING_CONVERSION;
+
+    if (oValueString != nullptr)
+        *oValueString = text;
+
+    return AAX_SUCCESS;
+}
+
+AAX_Result AAX_CEffectParameters::GetParameterValueString (AAX_CParamID iParameterID, AAX_IString* oValueString,
+                                                           int32_t iMaxLength) const
+{
+    const auto* parameter = mParameterManager.GetParameterByID (iParameterID);
+
+    if (parameter == nullptr)
+        return AAX_ERROR_INVALID_PARAMETER_ID;
+
+    AAX_CString text;
+    parameter->GetValueString (iMaxLength, &text);
+
+    if (oValueString != nullptr)
+        *oValueString = text;
+
+    return AAX_SUCCESS;
+}
+
+AAX_Result AAX_CEffectParameters::GetParameterNormalizedValue (AAX_CParamID iParameterID, double* oValuePtr) const
+{
+    if (oValuePtr == nullptr)
+        return AAX_ERROR_NULL_ARGUMENT;
+
+    const auto* parameter = mParameterManager.GetParameterByID (iParameterID);
+
+    if (parameter == nullptr)
+        return AAX_ERROR_INVALID_PARAMETER_ID;
+
+    *oValuePtr = parameter->GetNormalizedValue();
+    return AAX_SUCCESS;
+}
+
+AAX_Result AAX_CEffectParameters::SetParameterNormalizedValue (AAX_CParamID iParameterID, double iValue)
+{
+    auto* parameter = mParameterManager.GetParameterByID (iParameterID);
+
+    if (parameter == nullptr)
+        return AAX_ERROR_INVALID_PARAMETER_ID;
+
+    parameter->SetNormalizedValue (iValue);
+    return AAX_SUCCESS;
+}
+
+AAX_Result AAX_CEffectParameters::SetParameterNormalizedRelative (AAX_CParamID iParameterID, double iValue)
+{
+    double oldValue = 0.0;
+    const auto result = GetParameterNormalizedValue (iParameterID, &oldValue);
+
+    if (result != AAX_SUCCESS)
+        return result;
+
+    return SetParameterNormalizedValue (iParameterID, ClampToUnitRange (oldValue + iValue));
+}
+
+//==============================================================================
+AAX_Result AAX_CEffectParameters::TouchParameter (AAX_CParamID iParameterID)
+{
+    auto* parameter = mParameterManager.GetParameterByID (iParameterID);
+
+    if (parameter == nullptr)
+        return AAX_ERROR_INVALID_PARAMETER_ID;
+
+    parameter->Touch();
+    return AAX_SUCCESS;
+}
+
+AAX_Result AAX_CEffectParameters::ReleaseParameter (AAX_CParamID iParameterID)
+{
+    auto* parameter = mParameterManager.GetParameterByID (iParameterID);
+
+    if (parameter == nullptr)
+        return AAX_ERROR_INVALID_PARAMETER_ID;
+
+    parameter->Release();
+    return AAX_SUCCESS;
+}
+
+AAX_Result AAX_CEffectParameters::UpdateParameterTouch (AAX_CParamID, AAX_CBoolean)
+{
+    return AAX_SUCCESS;
+}
+
+AAX_Result AAX_CEffectParameters::UpdateParameterNormalizedValue (AAX_CParamID iParameterID, double iValue,
+                                                                  AAX_EUpdateSource)
+{
+    auto* parameter = mParameterManager.GetParameterByID (iParameterID);
+
+    if (parameter == nullptr)
+        return AAX_ERROR_INVALID_PARAMETER_ID;
+
+    const auto oldValue = parameter->GetNormalizedValue();
+    parameter->UpdateNormalizedValue (iValue);
+
+    // Every update is sent on to the algorithm, even one that leaves the value as it was.
+    mPacketDispatcher.MarkDirty (iParameterID);
+
+    if (oldValue != iValue)
+        ++mNumPlugInChanges;
+
+    return AAX_SUCCESS;
+}
+
+AAX_Result AAX_CEffectParameters::UpdateParameterNormalizedRelative (AAX_CParamID iParameterID, double iValue)
+{
+    double oldValue = 0.0;
+    const auto result = GetParameterNormalizedValue (iParameterID, &oldValue);
+
+    if (result != AAX_SUCCESS)
+        return result;
+
+    return UpdateParameterNormalizedValue (iParameterID, ClampToUnitRange (oldValue + iValue),
+                                           AAX_eUpdateSource_Unspecified);
+}
+
+AAX_Result AAX_CEffectParameters::GenerateCoefficients()
+{
+    return mPacketDispatcher.DispatchDirtyPackets();
+}
+
+AAX_Result AAX_CEffectParameters::ResetFieldData (AAX_CFieldIndex, void* oData, uint32_t inDataSize) const
+{
+    if (oData != nullptr)
+        std::memset (oData, 0, inDataSize);
+
+    return AAX_SUCCESS;
+}
+
+//==============================================================================
+AAX_Result AAX_CEffectParameters::GetNumberOfChunks (int32_t* oNumChunks) const
+{
+    if (oNumChunks == nullptr)
+        return AAX_ERROR_NULL_ARGUMENT;
+
+    *oNumChunks = 1;
+    return AAX_SUCCESS;
+}
+
+AAX_Result AAX_CEffectParameters::GetChunkIDFromIndex (int32_t iIndex, AAX_CTypeID* oChunkID) const
+{
+    if (oChunkID == nullptr)
+        return AAX_ERROR_NULL_ARGUMENT;
+
+    if (iIndex != 0)
+    {
+        *oChunkID = 0;
+        return AAX_ERROR_INVALID_CHUNK_INDEX;
+    }
+
+    *oChunkID = kControlsChunkID;
+    return AAX_SUCCESS;
+}
+
+AAX_Result AAX_CEffectParameters::GetChunkSize (AAX_CTypeID iChunkID, uint32_t* oSize) const
+{
+    if (oSize == nullptr)
+        return AAX_ERROR_NULL_ARGUMENT;
+
+    if (iChunkID != kControlsChunkID)
+    {
+        *oSize = 0;
+        return AAX_ERROR_INVALID_CHUNK_ID;
+    }
+
+    BuildChunkData();
+    mStoredChunkSize = mChunkDataParser.GetChunkDataSize();
+
+    if (mStoredChunkSize < 0)
+        return AAX_ERROR_INCORRECT_CHUNK_SIZE;
+
+    *oSize = static_cast<uint32_t> (mStoredChunkSize);
+    return AAX_SUCCESS;
+}
+
+AAX_Result AAX_CEffectParameters::GetChunk (AAX_CTypeID iChunkID, AAX_SPlugInChunk* oChunk) const
+{
+    if (iChunkID != kControlsChunkID)
+        return AAX_ERROR_INVALID_CHUNK_ID;
+
+    if (oChunk == nullptr)
+        return AAX_ERROR_NULL_ARGUMENT;
+
+    BuildChunkData();
+    const auto size = mChunkDataParser.GetChunkDataSize();
+
+    // The host made room for the size it was last told; anything else would write past its buffer.
+    if (size != mStoredChunkSize || mStoredChunkSize == 0)
+        return AAX_ERROR_INCORRECT_CHUNK_SIZE;
+
+    return mChunkDataParser.GetChunkData (oChunk, size);
+}
+
+AAX_Result AAX_CEffectParameters::SetChunk (AAX_CTypeID iChunkID, const AAX_SPlugInChunk* iChunk)
+{
+    if (iChunkID != kControlsChunkID)
+        return AAX_ERROR_INVALID_CHUNK_ID;
+
+    mChunkDataParser.LoadChunk (iChunk);
+
+    int32_t numParameters = 0;
+    GetNumberOfParameters (&numParameters);
+
+    for (int32_t index = 0; index < numParameters; ++index)
+    {
+        auto* parameter = mParameterManager.GetParameter (index);
+
+        if (parameter == nullptr || IsExcludedFromChunk (parameter->Identifier()))
+            continue;
+
+        const auto* identifier = parameter->Identifier();
+        float floatValue = 0.0f;
+        int32_t intValue = 0;
+        bool boolValue = false;
+        double doubleValue = 0.0;
+        AAX_CString textValue;
+
+        if (parameter->GetValueAsFloat (&floatValue))
+        {
+            if (mChunkDataParser.FindDouble (identifier, &doubleValue))
+                parameter->SetValueWithFloat (static_cast<float> (doubleValue));
+        }
+        else if (parameter->GetValueAsInt32 (&intValue))
+        {
+            if (mChunkDataParser.FindInt32 (identifier, &intValue))
+                parameter->SetValueWithInt32 (intValue);
+        }
+        else if (parameter->GetValueAsBool (&boolValue))
+        {
+            if (mChunkDataParser.FindInt32 (identifier, &intValue))
+                parameter->SetValueWithBool (intValue != 0);
+        }
+        else if (parameter->GetValueAsDouble (&doubleValue))
+        {
+            if (mChunkDataParser.FindDouble (identifier, &doubleValue))
+                parameter->SetValueWithDouble (doubleValue);
+        }
+        else if (parameter->GetValueAsString (&textValue))
+        {
+            if (mChunkDataParser.FindString (identifier, &textValue))
+                parameter->SetValueWithString (textValue);
+        }
+    }
+
+    return AAX_SUCCESS;
+}
+
+AAX_Result AAX_CEffectParameters::CompareActiveChunk (const AAX_SPlugInChunk* iChunkP, AAX_CBoolean* oIsEqual) const
+{
+    if (oIsEqual == nullptr)
+        return AAX_ERROR_NULL_ARGUMENT;
+
+    if (iChunkP == nullptr || iChunkP->fChunkID != kControlsChunkID)
+    {
+        *oIsEqual = 1;
+        return AAX_SUCCESS;
+    }
+
+    *oIsEqual = 0;
+    mChunkDataParser.LoadChunk (iChunkP);
+
+    int32_t numParameters = 0;
+    GetNumberOfParameters (&numParameters);
+
+    for (int32_t index = 0; index < numParameters; ++index)
+    {
+        const auto* parameter = mParameterManager.GetParameter (index);
+        AAX_ASSERT (NULL != parameter);
+
+        if (parameter == nullptr || IsExcludedFromChunk (parameter->Identifier()))
+            continue;
+
+        const auto* identifier = parameter->Identifier();
+        float floatValue = 0.0f;
+        int32_t intValue = 0;
+        bool boolValue = false;
+        double doubleValue = 0.0;
+        AAX_CString textValue;
+
+        double storedDouble = 0.0;
+        int32_t storedInt = 0;
+        AAX_CString storedText;
+        bool matches = true;
+
+        if (parameter->GetValueAsFloat (&floatValue))
+            matches = mChunkDataParser.FindDouble (identifier, &storedDouble) &&
+                      static_cast<float> (storedDouble) == floatValue;
+        else if (parameter->GetValueAsInt32 (&intValue))
+            matches = mChunkDataParser.FindInt32 (identifier, &storedInt) && storedInt == intValue;
+        else if (parameter->GetValueAsBool (&boolValue))
+            matches = mChunkDataParser.FindInt32 (identifier, &storedInt) && (storedInt != 0) == boolValue;
+        else if (parameter->GetValueAsDouble (&doubleValue))
+            matches = mChunkDataParser.FindDouble (identifier, &storedDouble) &&
+                      static_cast<float> (storedDouble) == static_cast<float> (doubleValue);
+        else if (parameter->GetValueAsString (&textValue))
+            matches = mChunkDataParser.FindString (identifier, &storedText) && storedText == textValue;
+
+        if (!matches)
+            return AAX_SUCCESS;
+    }
+
+    *oIsEqual = 1;
+    return AAX_SUCCESS;
+}
+
+AAX_Result AAX_CEffectParameters::GetNumberOfChanges (int32_t* oNumChanges) const
+{
+    if (oNumChanges == nullptr)
+        return AAX_ERROR_NULL_ARGUMENT;
+
+    if (mNumPlugInChanges >= 0)
+        *oNumChanges = mNumPlugInChanges;
+
+    return AAX_SUCCESS;
+}
+
+//==============================================================================
+AAX_Result AAX_CEffectParameters::TimerWakeup()
+{
+    return AAX_SUCCESS;
+}
+
+AAX_Result AAX_CEffectParameters::GetCurveData (AAX_CTypeID, const float*, uint32_t, float*) const
+{
+    return AAX_ERROR_UNIMPLEMENTED;
+}
+
+AAX_Result AAX_CEffectParameters::GetCustomData (AAX_CTypeID, uint32_t, void*, uint32_t* oDataWritten) const
+{
+    if (oDataWritten != nullptr)
+        *oDataWritten = 0;
+
+    return AAX_SUCCESS;
+}
+
+AAX_Result AAX_CEffectParameters::SetCustomData (AAX_CTypeID, uint32_t, const void*)
+{
+    return AAX_SUCCESS;
+}
+
+AAX_Result AAX_CEffectParameters::DoMIDITransfers()
+{
+    return AAX_SUCCESS;
+}
+
+AAX_Result AAX_CEffectParameters::RenderAudio_Hybrid (AAX_SHybridRenderInfo*)
+{
+    return AAX_ERROR_UNIMPLEMENTED;
+}
+
+AAX_Result AAX_CEffectParameters::UpdateMIDINodes (AAX_CFieldIndex, AAX_CMidiPacket&)
+{
+    return AAX_SUCCESS;
+}
+
+AAX_Result AAX_CEffectParameters::UpdateControlMIDINodes (AAX_CTypeID, AAX_CMidiPacket&)
+{
+    return AAX_SUCCESS;
+}
+
+AAX_Result AAX_CEffectParameters::GetCurveDataMeterIds (AAX_CTypeID, uint32_t*, uint32_t*) const
+{
+    return AAX_ERROR_UNIMPLEMENTED;
+}
+
+AAX_Result AAX_CEffectParameters::GetCurveDataDisplayRange (AAX_CTypeID, float*, float*, float*, float*) const
+{
+    return AAX_ERROR_UNIMPLEMENTED;
+}
+
+AAX_Result AAX_CEffectParameters::UpdatePageTable (uint32_t inTableType, int32_t inTablePageSize, IACFUnknown*,
+                                                   IACFUnknown* ioPageTableUnknown) const
+{
+    AAX_VPageTable pageTable (ioPageTableUnknown);
+
+    if (!pageTable.IsSupported())
+        return AAX_SUCCESS;
+
+    return UpdatePageTable (inTableType, inTablePageSize, pageTable);
+}
+
+//==============================================================================
+AAX_Result AAX_CEffectParameters::EffectInit()
+{
+    return AAX_SUCCESS;
+}
+
+AAX_Result AAX_CEffectParameters::UpdatePageTable (uint32_t, int32_t, AAX_IPageTable&) const
+{
+    return AAX_ERROR_UNIMPLEMENTED;
+}
+
+//==============================================================================
+AAX_IController* AAX_CEffectParameters::Controller()
+{
+    return mHostController.get();
+}
+
+const AAX_IController* AAX_CEffectParameters::Controller() const
+{
+    return mHostController.get();
+}
+
+AAX_ITransport* AAX_CEffectParameters::Transport()
+{
+    return mHostTransport.get();
+}
+
+const AAX_ITransport* AAX_CEffectParameters::Transport() const
+{
+    return mHostTransport.get();
+}
+
+AAX_IAutomationDelegate* AAX_CEffectParameters::AutomationDelegate()
+{
+    return mHostAutomation.get();
+}
+
+const AAX_IAutomationDelegate* AAX_CEffectParameters::AutomationDelegate() const
+{
+    return mHostAutomation.get();
+}
+
+//==============================================================================
+void AAX_CEffectParameters::BuildChunkData() const
+{
+    mChunkDataParser.Clear();
+
+    int32_t numParameters = 0;
+    GetNumberOfParameters (&numParameters);
+
+    for (int32_t index = 0; index < numParameters; ++index)
+    {
+        const auto* parameter = mParameterManager.GetParameter (index);
+        AAX_ASSERT (NULL != parameter);
+
+        if (parameter == nullptr || IsExcludedFromChunk (parameter->Identifier()))
+            continue;
+
+        const auto* identifier = parameter->Identifier();
+        float floatValue = 0.0f;
+        int32_t intValue = 0;
+        bool boolValue = false;
+        double doubleValue = 0.0;
+        AAX_CString textValue;
+
+        if (parameter->GetValueAsFloat (&floatValue))
+            mChunkDataParser.AddDouble (identifier, static_cast<double> (floatValue));
+        else if (parameter->GetValueAsInt32 (&intValue))
+            mChunkDataParser.AddInt32 (identifier, intValue);
+        else if (parameter->GetValueAsBool (&boolValue))
+            mChunkDataParser.AddInt32 (identifier, boolValue ? 1 : 0);
+        else if (parameter->GetValueAsDouble (&doubleValue))
+            mChunkDataParser.AddDouble (identifier, doubleValue);
+        else if (parameter->GetValueAsString (&textValue))
+            mChunkDataParser.AddString (identifier, textValue);
+    }
+}
+
+bool AAX_CEffectParameters::IsExcludedFromChunk (AAX_CParamID iParameterID) const
+{
+    return iParameterID != nullptr && mChunkExcludedIDs.count (iParameterID) != 0;
+}
