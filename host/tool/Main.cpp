@@ -1,0 +1,334 @@
+// aax-host: loads an AAX plug-in bundle and plays the host's part, to describe it or to render audio through it.
+
+#include "AudioFile.h"
+#include "Host.h"
+#include "PluginInstance.h"
+#include "Renderer.h"
+#include "StemFormats.h"
+#include "TestSignal.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace
+{
+using namespace aaxhost;
+
+enum ExitCode
+{
+    exitSuccess = 0,
+    exitPluginFailure = 1, // the plug-in refused or failed a call
+    exitUsage = 2,         // bad command line
+    exitFileError = 3      // bundle or audio file could not be read or written
+};
+
+struct UsageError : std::runtime_error
+{
+    using std::runtime_error::runtime_error;
+};
+
+const char* const usageText =
+    R"(Usage:
+  aax-host describe BUNDLE
+  aax-host render BUNDLE --out OUT.wav [--in IN.wav] [--set ID=VALUE ...] [--block N] [--rate HZ]
+  aax-host --help
+
+Loads an AAX plug-in bundle (the .aaxplugin directory or the shared module inside it) the way an AAX
+host does: ACFStartup, ACFRegisterPlugin, one instance of the data model with its algorithm context,
+and ACFShutdown at the end.
+
+Commands:
+  describe   Prints what the host reads from the plug-in: names, category, package names and version,
+             each component with its stem formats, context fields, properties and plug-in identifiers,
+             then the parameters with identifier, name, default, steps and value text.
+  render     Renders audio through the plug-in into OUT.wav (32-bit float WAV) and prints how long
+             loading, describing and instantiating took.
+
+Options of render:
+  --in IN.wav       The audio to render (mono or stereo). Without it a built-in signal of a few seconds
+                    is used: sine tones rising from -20 dBFS to about +8 dBFS, so that clipping shows.
+  --set ID=VALUE    Sets a parameter before rendering. VALUE is a text in the parameter's own units that
+                    the plug-in converts ("6" for 6 dB, "On", "Off"). May be given several times.
+  --block N         Block size in samples (default 512, 1 to 4096).
+  --rate HZ         Sample rate of the built-in signal (default 48000). With --in the file's rate is used,
+                    and --rate, if given, must agree with it.
+  --channels N      Channel count of the built-in signal: 1 or 2 (default 2).
+
+Exit codes: 0 success, 1 the plug-in failed, 2 bad command line, 3 a file could not be read or written.
+)";
+
+using Clock = std::chrono::steady_clock;
+
+double millisecondsSince (Clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli> (Clock::now() - start).count();
+}
+
+int parseInteger (const std::string& text, const char* what, long minimum, long maximum)
+{
+    char* end = nullptr;
+    errno = 0;
+    const auto value = std::strtol (text.c_str(), &end, 10);
+
+    if (text.empty() || *end != '\0' || errno != 0 || value < minimum || value > maximum)
+        throw UsageError (std::string ("invalid ") + what + " '" + text + "' (expected " + std::to_string (minimum) +
+                          " to " + std::to_string (maximum) + ")");
+
+    return (int)value;
+}
+
+struct RenderOptions
+{
+    std::string bundlePath, inputPath, outputPath;
+    std::vector<std::pair<std::string, std::string>> settings;
+    int blockSize = 512;
+    int sampleRate = 0; // 0: not given
+    int channels = 2;
+};
+
+RenderOptions parseRenderOptions (const std::vector<std::string>& args)
+{
+    RenderOptions options;
+
+    for (size_t i = 0; i < args.size(); ++i)
+    {
+        const auto& arg = args[i];
+
+        auto nextValue = [&]() -> const std::string&
+        {
+            if (i + 1 >= args.size())
+                throw UsageError ("option " + arg + " needs a value");
+
+            return args[++i];
+        };
+
+        if (arg == "--out")
+            options.outputPath = nextValue();
+        else if (arg == "--in")
+            options.inputPath = nextValue();
+        else if (arg == "--block")
+            options.blockSize = parseInteger (nextValue(), "block size", 1, 4096);
+        else if (arg == "--rate")
+            options.sampleRate = parseInteger (nextValue(), "sample rate", 8000, 384000);
+        else if (arg == "--channels")
+            options.channels = parseInteger (nextValue(), "channel count", 1, 2);
+        else if (arg == "--set")
+        {
+            const auto& setting = nextValue();
+            const auto equals = setting.find ('=');
+
+            if (equals == std::string::npos || equals == 0)
+                throw UsageError ("--set expects ID=VALUE, not '" + setting + "'");
+
+            options.settings.emplace_back (setting.substr (0, equals), setting.substr (equals + 1));
+        }
+        else if (!arg.empty() && arg[0] == '-')
+            throw UsageError ("unknown option " + arg);
+        else if (options.bundlePath.empty())
+            options.bundlePath = arg;
+        else
+            throw UsageError ("unexpected argument '" + arg + "'");
+    }
+
+    if (options.bundlePath.empty())
+        throw UsageError ("render needs a BUNDLE");
+
+    if (options.outputPath.empty())
+        throw UsageError ("render needs --out OUT.wav");
+
+    return options;
+}
+
+void printTraces (const Host& host)
+{
+    for (auto& line : host.getDiagnostics().getTraces())
+        std::cerr << "plug-in trace (priority 0x" << std::hex << line.priority << std::dec << "): " << line.message
+                  << "\n";
+
+    for (auto& report : host.getDiagnostics().getAssertions())
+        std::cerr << "plug-in assertion: " << report.file << ":" << report.line << ": " << report.expression << "\n";
+}
+
+const ComponentDescription& findComponent (const EffectDescription& effect, int numChannels)
+{
+    for (auto& component : effect.components)
+        if (component.getNumInputChannels() == numChannels && component.getNumOutputChannels() == numChannels)
+            return component;
+
+    throw PluginError ("the plug-in offers no component for " + std::to_string (numChannels) + " channel(s)", 0);
+}
+
+const EffectDescription& firstEffect (const Host& host)
+{
+    const auto& description = host.getDescription();
+
+    if (description.effects.empty())
+        throw PluginError ("the plug-in described no effect", 0);
+
+    return description.effects.front();
+}
+
+int runDescribe (const std::vector<std::string>& args)
+{
+    if (args.size() != 1 || args[0].empty() || args[0][0] == '-')
+        throw UsageError ("describe expects exactly one BUNDLE");
+
+    Host host (args[0]);
+    host.registerPlugin();
+
+    const auto& description = host.getDescription();
+    std::cout << "Bundle: " << host.getModule().getModulePath() << "\n";
+    printDescription (std::cout, description);
+
+    const auto& effect = firstEffect (host);
+
+    if (!effect.components.empty())
+    {
+        const auto& component = effect.components.back();
+        auto instance = host.createInstance (effect, component, InstanceSettings{});
+        std::cout << "\nParameters, read from an instance of the " << stemFormatName (component.getInputStemFormat())
+                  << " component:\n";
+        printParameters (std::cout, *instance);
+    }
+
+    printTraces (host);
+    return exitSuccess;
+}
+
+int runRender (const std::vector<std::string>& args)
+{
+    const auto options = parseRenderOptions (args);
+
+    AudioData input;
+
+    if (!options.inputPath.empty())
+    {
+        input = readAudioFile (options.inputPath);
+
+        if (input.getNumChannels() > 2)
+            throw UsageError ("the input has " + std::to_string (input.getNumChannels()) +
+                              " channels; only mono and stereo are rendered");
+
+        if (options.sampleRate != 0 && options.sampleRate != (int)input.sampleRate)
+            throw UsageError ("--rate " + std::to_string (options.sampleRate) + " differs from the input's rate " +
+                              std::to_string ((int)input.sampleRate));
+    }
+    else
+    {
+        input = makeTestSignal (options.sampleRate != 0 ? options.sampleRate : 48000, options.channels);
+    }
+
+    auto start = Clock::now();
+    Host host (options.bundlePath);
+    const auto loadTime = millisecondsSince (start);
+
+    start = Clock::now();
+    host.registerPlugin();
+    const auto describeTime = millisecondsSince (start);
+
+    const auto& effect = firstEffect (host);
+    const auto& component = findComponent (effect, input.getNumChannels());
+
+    start = Clock::now();
+    InstanceSettings settings;
+    settings.sampleRate = input.sampleRate;
+    settings.maxBlockSize = options.blockSize;
+    auto instance = host.createInstance (effect, component, settings);
+    const auto instantiateTime = millisecondsSince (start);
+
+    for (auto& [id, text] : options.settings)
+    {
+        if (!instance->hasParameter (id))
+            throw UsageError ("the plug-in has no parameter '" + id + "'");
+
+        const auto normalized = instance->getValueFromText (id, text);
+
+        if (!normalized)
+            throw UsageError ("the plug-in does not understand '" + text + "' for '" + id + "'");
+
+        instance->setNormalizedValue (id, *normalized);
+        std::cout << "set " << id << " = " << instance->getTextForValue (id, instance->getNormalizedValue (id)) << "\n";
+    }
+
+    start = Clock::now();
+    const auto output = renderAudio (*instance, input, options.blockSize);
+    const auto renderTime = millisecondsSince (start);
+
+    writeAudioFile (options.outputPath, output);
+
+    std::printf ("loading %.1f ms, describing %.1f ms, instantiating %.1f ms, rendering %.1f ms "
+                 "(%d frames, %d channel(s), %g Hz, blocks of %d)\n",
+                 loadTime, describeTime, instantiateTime, renderTime, output.getNumFrames(), output.getNumChannels(),
+                 output.sampleRate, options.blockSize);
+    std::printf ("wrote %s\n", options.outputPath.c_str());
+
+    instance.reset();
+    printTraces (host);
+    return exitSuccess;
+}
+}
+
+int main (int argc, char** argv)
+{
+    const std::vector<std::string> args (argv + 1, argv + argc);
+
+    if (args.empty())
+    {
+        std::cerr << usageText;
+        return exitUsage;
+    }
+
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help")
+    {
+        std::cout << usageText;
+        return exitSuccess;
+    }
+
+    const std::vector<std::string> rest (args.begin() + 1, args.end());
+
+    for (auto& arg : rest)
+    {
+        if (arg == "--help" || arg == "-h")
+        {
+            std::cout << usageText;
+            return exitSuccess;
+        }
+    }
+
+    try
+    {
+        if (args[0] == "describe")
+            return runDescribe (rest);
+
+        if (args[0] == "render")
+            return runRender (rest);
+
+        throw UsageError ("unknown command '" + args[0] + "'");
+    }
+    catch (const UsageError& e)
+    {
+        std::cerr << "aax-host: " << e.what() << "\n(aax-host --help shows the usage)\n";
+        return exitUsage;
+    }
+    catch (const AudioFileError& e)
+    {
+        std::cerr << "aax-host: " << e.what() << "\n";
+        return exitFileError;
+    }
+    catch (const ModuleError& e)
+    {
+        std::cerr << "aax-host: " << e.what() << "\n";
+        return exitFileError;
+    }
+    catch (const PluginError& e)
+    {
+        std::cerr << "aax-host: " << e.what() << "\n";
+        return exitPluginFailure;
+    }
+}
