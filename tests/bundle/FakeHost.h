@@ -4,6 +4,7 @@
 #pragma once
 
 #include <AAX.h>
+#include <AAX_Errors.h>
 #include <AAX_IACFCollection.h>
 #include <AAX_IACFHostServices.h>
 #include <AAX_UIDs.h>
@@ -27,6 +28,9 @@ public:
     int references = 0;
 
 protected:
+    CountedHostObject() = default;
+    ~CountedHostObject() = default;
+
     /** Hands out this object as the requested interface with a reference for the caller. */
     ACFRESULT Answer (void* object, void** out)
     {
