@@ -1,0 +1,177 @@
+#include "EngineTestHelpers.h"
+#include "ParameterHelper.h"
+
+using namespace EngineTest;
+
+namespace
+{
+struct ExpectedParameter
+{
+    const char* id;
+    const char* name;
+    float min, max, defaultValue, interval;
+    const char* label;
+};
+
+// The host sees the parameters in this order, under these identifiers.
+const ExpectedParameter expectedParameters[]{
+    {"quality", "Quality", 0.0f, 1.0f, 0.0f, 1.0f, ""},
+    {"input", "Input Gain", -20.0f, 20.0f, 0.0f, 0.01f, "dB"},
+    {"output", "Output Gain", -20.0f, 20.0f, 0.0f, 0.01f, "dB"},
+    {"clip", "Clip", 0.0f, 15.0f, 0.0f, 0.01f, "dB"},
+    {"clipCurve", "Clip Curve", 0.0f, 100.0f, 80.0f, 1.0f, ""},
+    {"clipBypass", "Clip Bypass", 0.0f, 1.0f, 0.0f, 1.0f, ""},
+};
+
+juce::RangedAudioParameter& parameterOf (VantrelAudioProcessor& processor, const char* id)
+{
+    auto* parameter = processor.apvts.getParameter (id);
+    EXPECT_NE (parameter, nullptr);
+    return *parameter;
+}
+}
+
+TEST (Parameters, ProcessorDeclaresSixParametersInHostOrderWithTheirRangesAndDefaults)
+{
+    VantrelAudioProcessor processor;
+    const auto& parameters = processor.getParameters();
+    ASSERT_EQ (parameters.size(), 6);
+
+    for (int index = 0; index < 6; ++index)
+    {
+        const auto& expected = expectedParameters[index];
+        auto* parameter = dynamic_cast<juce::RangedAudioParameter*> (parameters[index]);
+        ASSERT_NE (parameter, nullptr);
+        SCOPED_TRACE (expected.id);
+
+        EXPECT_EQ (parameter->getParameterID(), expected.id);
+        EXPECT_EQ (parameter->getVersionHint(), 0);
+        EXPECT_EQ (parameter->getName (100), expected.name);
+        EXPECT_EQ (parameter->getLabel(), expected.label);
+        EXPECT_EQ (parameter->getCategory(), juce::AudioProcessorParameter::genericParameter);
+        EXPECT_TRUE (parameter->isAutomatable());
+        EXPECT_FALSE (parameter->isMetaParameter());
+
+        const auto& range = parameter->getNormalisableRange();
+        EXPECT_FLOAT_EQ (range.start, expected.min);
+        EXPECT_FLOAT_EQ (range.end, expected.max);
+        EXPECT_FLOAT_EQ (range.skew, 1.0f);
+        EXPECT_FLOAT_EQ (range.convertFrom0to1 (parameter->getDefaultValue()), expected.defaultValue);
+        EXPECT_FLOAT_EQ (getParameter (processor, expected.id), expected.defaultValue);
+
+        EXPECT_EQ (range.interval, expected.interval);
+    }
+
+    EXPECT_NE (dynamic_cast<juce::AudioParameterBool*> (parameters[0]), nullptr);
+    EXPECT_NE (dynamic_cast<juce::AudioParameterBool*> (parameters[5]), nullptr);
+}
+
+TEST (Parameters, FloatTextsAlwaysHaveTwoDecimalsAndIgnoreTheLengthLimit)
+{
+    VantrelAudioProcessor processor;
+    auto& input = parameterOf (processor, "input");
+    auto& curve = parameterOf (processor, "clipCurve");
+
+    EXPECT_EQ (curve.getText (curve.getDefaultValue(), 100), "80.00");
+    EXPECT_EQ (input.getText (input.convertTo0to1 (-3.5f), 4), "-3.50");
+    EXPECT_EQ (input.getText (input.convertTo0to1 (0.0f), 2), "0.00");
+    EXPECT_EQ (input.getText (input.convertTo0to1 (20.0f), 1), "20.00");
+    EXPECT_EQ (Utility::sliderStringFromValue (-3.5f, 0), "-3.50");
+}
+
+TEST (Parameters, FloatTextsReadTheLeadingNumber)
+{
+    VantrelAudioProcessor processor;
+    auto& input = parameterOf (processor, "input");
+    auto& clip = parameterOf (processor, "clip");
+
+    const auto realValueForText = [] (juce::RangedAudioParameter& parameter, const juce::String& text)
+    { return parameter.convertFrom0to1 (parameter.getValueForText (text)); };
+
+    EXPECT_FLOAT_EQ (realValueForText (input, "-3.5 dB"), -3.5f);
+    EXPECT_FLOAT_EQ (realValueForText (input, "  7.25"), 7.25f);
+    EXPECT_FLOAT_EQ (realValueForText (clip, "abc"), 0.0f);
+    EXPECT_FLOAT_EQ (realValueForText (input, "25"), 20.0f);
+
+    EXPECT_FLOAT_EQ (Utility::sliderValueFromString ("25"), 25.0f);
+    EXPECT_FLOAT_EQ (Utility::sliderValueFromString ("abc"), 0.0f);
+    EXPECT_FLOAT_EQ (Utility::sliderValueFromString (""), 0.0f);
+
+    // "nan" would otherwise slip past every range limit into the signal chain.
+    EXPECT_FLOAT_EQ (Utility::sliderValueFromString ("nan"), 0.0f);
+    EXPECT_FLOAT_EQ (realValueForText (input, "NaN dB"), 0.0f);
+    EXPECT_FLOAT_EQ (realValueForText (input, "inf"), 20.0f);
+}
+
+TEST (Parameters, SwitchTextsAreOnAndOffAndOnlyOnSwitchesOn)
+{
+    VantrelAudioProcessor processor;
+    auto& quality = parameterOf (processor, "quality");
+
+    EXPECT_EQ (quality.getText (0.0f, 100), "Off");
+    EXPECT_EQ (quality.getText (1.0f, 1), "On");
+    EXPECT_EQ (parameterOf (processor, "clipBypass").getText (1.0f, 0), "On");
+
+    for (const auto* text : {"On", "on", "ON", "oN"})
+        EXPECT_EQ (quality.getValueForText (text), 1.0f) << text;
+
+    for (const auto* text : {"Off", "true", "yes", "1", " On", "On ", "", "Onn"})
+        EXPECT_EQ (quality.getValueForText (text), 0.0f) << text;
+}
+
+TEST (Parameters, EditorRectanglesLieInsideTheWindow)
+{
+    using namespace Parameters::Bounds;
+    EXPECT_EQ (background, juce::Rectangle<int> (0, 0, 218, 523));
+
+    for (const auto& rectangle : {infoDialogButton, clipSlider, clipCurveSlider, inSlider, outSlider, clipLabel,
+                                  qualityButton, clipAnimation, infoDialog, infoVersion, infoUrl, infoManufacturer,
+                                  inputMeterLeft, inputMeterRight, outputMeterLeft, outputMeterRight})
+    {
+        EXPECT_FALSE (rectangle.isEmpty());
+        EXPECT_TRUE (background.contains (rectangle)) << rectangle.toString();
+    }
+
+    // The knobs match their pictures' frame sizes.
+    EXPECT_EQ (clipSlider.getWidth(), 99);
+    EXPECT_EQ (clipSlider.getHeight(), 111);
+    EXPECT_EQ (clipCurveSlider, juce::Rectangle<int> (62, 317, 90, 27));
+    EXPECT_EQ (inSlider, juce::Rectangle<int> (28, 491, 20, 20));
+    EXPECT_EQ (outSlider, juce::Rectangle<int> (135, 491, 20, 20));
+    EXPECT_EQ (qualityButton, juce::Rectangle<int> (156, 372, 34, 34));
+    EXPECT_EQ (clipAnimation, juce::Rectangle<int> (32, 85, 153, 153));
+    EXPECT_EQ (infoDialogButton, juce::Rectangle<int> (44, 13, 129, 59));
+    EXPECT_EQ (clipLabel, juce::Rectangle<int> (59, 452, 99, 12));
+}
+
+TEST (Parameters, MeterBarsAndInformationLinesAreStacked)
+{
+    using namespace Parameters::Bounds;
+
+    for (const auto& [left, right] :
+         {std::pair{inputMeterLeft, inputMeterRight}, std::pair{outputMeterLeft, outputMeterRight}})
+    {
+        EXPECT_EQ (left.getHeight(), 4);
+        EXPECT_EQ (right.getHeight(), 4);
+        EXPECT_EQ (left.getY(), 497);
+        EXPECT_EQ (right.getY() - left.getBottom(), 2);
+        EXPECT_EQ (left.getWidth(), 44);
+        EXPECT_EQ (left.getX(), right.getX());
+    }
+
+    EXPECT_EQ (inputMeterLeft.getX(), 56);
+    EXPECT_EQ (outputMeterLeft.getX(), 164);
+
+    EXPECT_EQ (infoDialog, juce::Rectangle<int> (11, 173, 198, 177));
+    EXPECT_EQ (infoVersion, juce::Rectangle<int> (11, 199, 198, 26));
+    EXPECT_EQ (infoUrl.getY(), infoVersion.getBottom());
+    EXPECT_EQ (infoManufacturer.getY(), infoUrl.getBottom());
+    EXPECT_EQ (infoManufacturer.getBottom(), 277);
+    EXPECT_TRUE (infoDialog.contains (infoVersion.getUnion (infoManufacturer)));
+}
+
+TEST (Parameters, NamedColoursHaveTheirArgbValues)
+{
+    EXPECT_EQ (Parameters::Color::offGrey.getARGB(), 0xFFB9B9BAu);
+    EXPECT_EQ (Parameters::Color::clipRed.getARGB(), 0xFFF0235Cu);
+}

@@ -1,0 +1,166 @@
+#include "EngineTestHelpers.h"
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+// Every heap allocation of the program goes through these replacements. While a test arms the
+// counter, allocations made by the arming thread are counted; other threads (the framework's
+// timer thread) are left alone.
+namespace
+{
+thread_local bool countingOnThisThread = false;
+std::atomic<int> allocationCount{0};
+
+void* allocate (std::size_t size)
+{
+    if (countingOnThisThread)
+        ++allocationCount;
+
+    if (auto* memory = std::malloc (size == 0 ? 1 : size))
+        return memory;
+
+    throw std::bad_alloc();
+}
+
+void* allocateAligned (std::size_t size, std::align_val_t alignment)
+{
+    if (countingOnThisThread)
+        ++allocationCount;
+
+    const auto align = std::max ((std::size_t)alignment, sizeof (void*));
+    void* memory = nullptr;
+
+    if (posix_memalign (&memory, align, size == 0 ? 1 : size) != 0)
+        throw std::bad_alloc();
+
+    return memory;
+}
+
+class ScopedAllocationCounter
+{
+public:
+    ScopedAllocationCounter()
+    {
+        allocationCount = 0;
+        countingOnThisThread = true;
+    }
+
+    ~ScopedAllocationCounter() { countingOnThisThread = false; }
+
+    int count() const { return allocationCount.load(); }
+};
+}
+
+void* operator new (std::size_t size)
+{
+    return allocate (size);
+}
+void* operator new[] (std::size_t size)
+{
+    return allocate (size);
+}
+void* operator new (std::size_t size, const std::nothrow_t&) noexcept
+{
+    try
+    {
+        return allocate (size);
+    }
+    catch (...)
+    {
+        return nullptr;
+    }
+}
+void* operator new[] (std::size_t size, const std::nothrow_t& tag) noexcept
+{
+    return operator new (size, tag);
+}
+void* operator new (std::size_t size, std::align_val_t alignment)
+{
+    return allocateAligned (size, alignment);
+}
+void* operator new[] (std::size_t size, std::align_val_t alignment)
+{
+    return allocateAligned (size, alignment);
+}
+void operator delete (void* memory) noexcept
+{
+    std::free (memory);
+}
+void operator delete[] (void* memory) noexcept
+{
+    std::free (memory);
+}
+void operator delete (void* memory, std::size_t) noexcept
+{
+    std::free (memory);
+}
+void operator delete[] (void* memory, std::size_t) noexcept
+{
+    std::free (memory);
+}
+void operator delete (void* memory, std::align_val_t) noexcept
+{
+    std::free (memory);
+}
+void operator delete[] (void* memory, std::align_val_t) noexcept
+{
+    std::free (memory);
+}
+void operator delete (void* memory, std::size_t, std::align_val_t) noexcept
+{
+    std::free (memory);
+}
+void operator delete[] (void* memory, std::size_t, std::align_val_t) noexcept
+{
+    std::free (memory);
+}
+
+using namespace EngineTest;
+
+TEST (RealtimeSafety, TheCounterSeesAllocations)
+{
+    ScopedAllocationCounter counter;
+    auto vector = std::make_unique<std::vector<int>> (100);
+    EXPECT_GE (counter.count(), 2);
+}
+
+TEST (RealtimeSafety, ProcessBlockNeverAllocates)
+{
+    for (const auto numChannels : {1, 2})
+    {
+        for (const auto quality : {0.0f, 1.0f})
+        {
+            SCOPED_TRACE (juce::String (numChannels) + " channels, quality " + juce::String (quality));
+
+            auto processor = makeProcessor (numChannels);
+            setParameter (*processor, "quality", quality);
+            prepare (*processor, 512);
+
+            auto buffer = makeSine (numChannels, 512, 1.5f, 997.0);
+            juce::AudioBuffer<float> empty (numChannels, 0);
+            juce::MidiBuffer midi;
+
+            // Parameters change between blocks, so every ramp, the crossfade and the switch
+            // between oversamplers run inside the counted calls.
+            for (int block = 0; block < 64; ++block)
+            {
+                setParameter (*processor, "input", (float)(block % 7) * 3.0f - 9.0f);
+                setParameter (*processor, "clip", (float)(block % 5) * 3.0f);
+                setParameter (*processor, "clipCurve", (float)(block % 11) * 10.0f);
+                setParameter (*processor, "output", (float)(block % 3) * -4.0f);
+                setParameter (*processor, "clipBypass", block % 8 < 4 ? 0.0f : 1.0f);
+                setParameter (*processor, "quality", block % 16 < 8 ? quality : 1.0f - quality);
+
+                juce::AudioBuffer<float> block512 (buffer);
+                const auto length = block % 4 == 0 ? 512 : 97 + block;
+                juce::AudioBuffer<float> view (block512.getArrayOfWritePointers(), numChannels, length);
+
+                ScopedAllocationCounter counter;
+                processor->processBlock (view, midi);
+                processor->processBlock (empty, midi);
+                EXPECT_EQ (counter.count(), 0) << "block " << block;
+            }
+        }
+    }
+}
