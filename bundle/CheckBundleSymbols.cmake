@@ -9,6 +9,8 @@
 #    functions: the sign that the client compiled to nothing (for example because JUCE's settings
 #    switched it off again).
 
+cmake_minimum_required (VERSION 3.22)
+
 set (entryFunctions
      ACFCanUnloadNow
      ACFGetClassFactory
