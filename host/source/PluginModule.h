@@ -31,7 +31,7 @@ class PluginModule
 
 public:
     using RegisterPluginFn = ACFRESULT (*) (IACFUnknown* host, IACFUnknown** outPluginDefinition);
-    using RegisterComponentFn = ACFRESULT (*) (IACFUnknown* host, const acfUID& classID,
+    using RegisterComponentFn = ACFRESULT (*) (IACFUnknown* host, acfUInt32 componentIndex,
                                                IACFUnknown** outComponentDefinition);
     using GetClassFactoryFn = ACFRESULT (*) (IACFUnknown* host, const acfUID& classID, const acfUID& interfaceID,
                                              void** outClassFactory);
