@@ -447,8 +447,13 @@ private:
 
     bool IsWithinTaperRange (T real) const
     {
-        const auto ends = std::minmax (mTaper->GetMinimumValue(), mTaper->GetMaximumValue());
-        return ends.first <= real && real <= ends.second;
+        const T minValue = mTaper->GetMinimumValue();
+        const T maxValue = mTaper->GetMaximumValue();
+        const T lo = minValue < maxValue ? minValue : maxValue;
+        const T hi = minValue < maxValue ? maxValue : minValue;
+
+        // Between the two ends, whichever way round the taper runs.
+        return lo <= real && real <= hi;
     }
 
     template <typename V>

@@ -1,0 +1,339 @@
+#include "AAX_CEffectParameters.h"
+#include "AAX_CLinearTaperDelegate.h"
+#include "AAX_CNumberDisplayDelegate.h"
+#include "AAX_UIDs.h"
+#include "FakeHost.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+using aaxtest::FakeHostContext;
+using aaxtest::TestEffect;
+
+namespace
+{
+struct Model
+{
+    explicit Model (std::vector<TestEffect::Spec> specs, bool hostAutomation = true)
+        : context (hostAutomation)
+        , effect (new TestEffect (std::move (specs)))
+    {
+        effect->AddRef();
+        context.automation.echoTo = effect;
+        EXPECT_EQ (effect->Initialize (&context), AAX_SUCCESS);
+    }
+
+    ~Model() { effect->Release(); }
+
+    double value (const char* id)
+    {
+        double v = -1.0;
+        effect->GetParameterNormalizedValue (id, &v);
+        return v;
+    }
+
+    FakeHostContext context;
+    TestEffect* effect;
+};
+
+/** Calls a data-model operation through the host's view: a position in the interface's table. */
+template <typename Result, typename... Args>
+Result CallSlot (AAX_IACFEffectParameters* object, size_t position, Args... args)
+{
+    auto* const* table = *reinterpret_cast<void* const* const*> (object);
+    using Function = Result (*) (void*, Args...);
+    return reinterpret_cast<Function> (table[position]) (object, args...);
+}
+}
+
+TEST (EffectParameters, AnswersItsFourInterfaceVersionsAndTheUnknown)
+{
+    Model model ({});
+    const acfUID versions[] = {IID_IAAXEffectParametersV1, IID_IAAXEffectParametersV2, IID_IAAXEffectParametersV3,
+                               IID_IAAXEffectParametersV4};
+
+    for (const auto& iid : versions)
+    {
+        void* answer = nullptr;
+        EXPECT_EQ (model.effect->QueryInterface (iid, &answer), ACF_OK);
+        EXPECT_EQ (answer, static_cast<AAX_IACFEffectParameters*> (model.effect));
+        static_cast<IACFUnknown*> (answer)->Release();
+    }
+
+    void* unknown = nullptr;
+    EXPECT_EQ (model.effect->QueryInterface (IID_IACFUnknown, &unknown), ACF_OK);
+    EXPECT_NE (unknown, nullptr);
+    static_cast<IACFUnknown*> (unknown)->Release();
+
+    acfUID almost = IID_IAAXEffectParametersV1;
+    almost.Data4[7] ^= 1;
+    void* none = reinterpret_cast<void*> (1);
+    EXPECT_EQ (static_cast<uint32_t> (model.effect->QueryInterface (almost, &none)), 0x80000004u);
+    EXPECT_EQ (none, nullptr);
+    EXPECT_EQ (model.effect->AddRef(), 2u);
+    model.effect->Release();
+}
+
+TEST (EffectParameters, HostReachesOperationsByPosition)
+{
+    Model model ({{"drive", 0.5f}, {"MasterBypassID", 0.0f}});
+    AAX_IACFEffectParameters* host = model.effect;
+
+    int32_t count = 0;
+    EXPECT_EQ ((CallSlot<AAX_Result, int32_t*> (host, 6, &count)), AAX_SUCCESS);
+    EXPECT_EQ (count, 2);
+
+    AAX_CString bypass;
+    EXPECT_EQ ((CallSlot<AAX_Result, AAX_IString*> (host, 7, &bypass)), AAX_SUCCESS);
+    EXPECT_STREQ (bypass.Get(), "MasterBypassID");
+
+    double value = 0.0;
+    EXPECT_EQ ((CallSlot<AAX_Result, AAX_CParamID, double*> (host, 23, "drive", &value)), AAX_SUCCESS);
+    EXPECT_DOUBLE_EQ (value, 0.5);
+
+    EXPECT_EQ ((CallSlot<AAX_Result, AAX_CParamID, double, AAX_EUpdateSource> (host, 29, "drive", 0.25,
+                                                                               AAX_eUpdateSource_Unspecified)),
+               AAX_SUCCESS);
+    EXPECT_DOUBLE_EQ (model.value ("drive"), 0.25);
+
+    int32_t chunks = 0;
+    EXPECT_EQ ((CallSlot<AAX_Result, int32_t*> (host, 33, &chunks)), AAX_SUCCESS);
+    EXPECT_EQ (chunks, 1);
+
+    EXPECT_EQ ((CallSlot<AAX_Result> (host, 40)), AAX_SUCCESS); // TimerWakeup
+    EXPECT_EQ ((CallSlot<AAX_Result, AAX_CTypeID, const float*, uint32_t, float*> (host, 41, 0u, nullptr, 0u, nullptr)),
+               AAX_ERROR_UNIMPLEMENTED); // GetCurveData
+    EXPECT_EQ ((CallSlot<AAX_Result, AAX_SHybridRenderInfo*> (host, 45, nullptr)), AAX_ERROR_UNIMPLEMENTED);
+    EXPECT_EQ (
+        (CallSlot<AAX_Result, uint32_t, int32_t, IACFUnknown*, IACFUnknown*> (host, 50, 0u, 0, nullptr, nullptr)),
+        AAX_SUCCESS); // no page table: nothing to fill
+
+    void* answer = nullptr;
+    EXPECT_EQ ((CallSlot<ACFRESULT, const acfUID*, void**> (host, 51, &IID_IAAXEffectParametersV2, &answer)), ACF_OK);
+    EXPECT_EQ (answer, host);
+    model.effect->Release();
+
+    const auto before = model.effect->effectInitCalls;
+    EXPECT_EQ ((CallSlot<AAX_Result> (host, 54)), AAX_SUCCESS); // EffectInit
+    EXPECT_EQ (model.effect->effectInitCalls, before + 1);
+}
+
+TEST (EffectParameters, InitializeLeavesTheMasterBypassOutOfTheChunk)
+{
+    Model model ({{"drive", 0.5f}, {"MasterBypassID", 0.0f}});
+    EXPECT_EQ (model.effect->ExcludedIDs(), std::set<std::string>{"MasterBypassID"});
+
+    Model withoutBypass ({{"drive", 0.5f}});
+    AAX_CString bypass ("x");
+    withoutBypass.effect->GetMasterBypassParameter (&bypass);
+    EXPECT_STREQ (bypass.Get(), "");
+    EXPECT_EQ (withoutBypass.effect->ExcludedIDs(), std::set<std::string>{""});
+}
+
+TEST (EffectParameters, ChunkIndexAndParameterLookups)
+{
+    Model model ({{"drive", 0.5f}});
+
+    AAX_CTypeID id = 99;
+    EXPECT_EQ (model.effect->GetChunkIDFromIndex (0, &id), AAX_SUCCESS);
+    EXPECT_EQ (id, 0x656C636Bu);
+    EXPECT_EQ (model.effect->GetChunkIDFromIndex (1, &id), AAX_ERROR_INVALID_CHUNK_INDEX);
+    EXPECT_EQ (id, 0u);
+
+    int32_t index = 5;
+    EXPECT_EQ (model.effect->GetParameterIndex (nullptr, &index), AAX_ERROR_INVALID_PARAMETER_ID);
+    EXPECT_EQ (index, -1);
+    EXPECT_EQ (model.effect->GetParameterIndex ("Drive", &index), AAX_ERROR_INVALID_PARAMETER_ID);
+    EXPECT_EQ (model.effect->GetParameterIndex ("drive", &index), AAX_SUCCESS);
+    EXPECT_EQ (index, 0);
+
+    AAX_CString text ("x");
+    EXPECT_EQ (model.effect->GetParameterIDFromIndex (-1, &text), AAX_ERROR_INVALID_PARAMETER_ID);
+    EXPECT_STREQ (text.Get(), "");
+    EXPECT_EQ (model.effect->GetParameterIDFromIndex (1, &text), AAX_ERROR_INVALID_PARAMETER_ID);
+    EXPECT_EQ (model.effect->GetParameterIDFromIndex (0, &text), AAX_SUCCESS);
+    EXPECT_STREQ (text.Get(), "drive");
+
+    text.Set ("x");
+    EXPECT_EQ (model.effect->GetParameterName ("unknown", &text), AAX_SUCCESS);
+    EXPECT_STREQ (text.Get(), "");
+
+    double value = 0.0;
+    EXPECT_EQ (model.effect->GetParameterNormalizedValue ("unknown", &value), AAX_ERROR_INVALID_PARAMETER_ID);
+    EXPECT_EQ (model.effect->GetParameterValueInfo ("drive", 0, &index), AAX_ERROR_UNIMPLEMENTED);
+    EXPECT_EQ (index, 0);
+
+    Model empty ({});
+    EXPECT_EQ (empty.effect->GetParameterIndex ("drive", &index), AAX_ERROR_INVALID_PARAMETER_ID);
+    EXPECT_EQ (index, -1);
+}
+
+TEST (EffectParameters, StepCountThatDoesNotFitIsAnOverflow)
+{
+    Model model ({{"drive", 0.5f}});
+    int32_t steps = 7;
+
+    EXPECT_EQ (model.effect->GetParameterNumberOfSteps ("drive", &steps), AAX_SUCCESS);
+    EXPECT_EQ (steps, 128);
+
+    model.effect->Manager().GetParameterByID ("drive")->SetNumberOfSteps (0x80000000u);
+    EXPECT_EQ (model.effect->GetParameterNumberOfSteps ("drive", &steps), AAX_ERROR_SIGNED_INT_OVERFLOW);
+    EXPECT_EQ (steps, 128);
+}
+
+TEST (EffectParameters, NameOfLengthPicksTheLongestFittingLine)
+{
+    Model model ({{"drive", 0.5f}});
+    auto* parameter = model.effect->Manager().GetParameterByID ("drive");
+    parameter->SetName (AAX_CString ("Gain\nGn\nG"));
+
+    AAX_CString text;
+    const auto nameOfLength = [&] (int32_t length)
+    {
+        text.Set ("unchanged");
+        EXPECT_EQ (model.effect->GetParameterNameOfLength ("drive", &text, length), AAX_SUCCESS);
+        return std::string (text.Get());
+    };
+
+    EXPECT_EQ (nameOfLength (4), "Gain");
+    EXPECT_EQ (nameOfLength (3), "Gn");
+    EXPECT_EQ (nameOfLength (1), "G");
+    EXPECT_EQ (nameOfLength (0), "");
+
+    parameter->SetName (AAX_CString ("Gain"));
+    EXPECT_EQ (nameOfLength (2), "Ga");
+
+    EXPECT_EQ (model.effect->GetParameterNameOfLength ("drive", nullptr, 4), AAX_ERROR_INVALID_STRING_CONVERSION);
+    EXPECT_EQ (model.effect->GetParameterNameOfLength ("unknown", &text, 4), AAX_SUCCESS);
+    EXPECT_STREQ (text.Get(), "");
+}
+
+TEST (EffectParameters, RelativeChangesAreClampedToTheUnitRange)
+{
+    Model model ({{"drive", 0.9f}, {"trim", 0.1f}});
+
+    EXPECT_EQ (model.effect->SetParameterNormalizedRelative ("drive", 0.3), AAX_SUCCESS);
+    EXPECT_DOUBLE_EQ (model.value ("drive"), 1.0);
+    EXPECT_EQ (model.effect->SetParameterNormalizedRelative ("trim", -0.3), AAX_SUCCESS);
+    EXPECT_DOUBLE_EQ (model.value ("trim"), 0.0);
+
+    EXPECT_EQ (model.effect->UpdateParameterNormalizedRelative ("drive", -1.5), AAX_SUCCESS);
+    EXPECT_DOUBLE_EQ (model.value ("drive"), 0.0);
+    EXPECT_EQ (model.effect->UpdateParameterNormalizedRelative ("trim", 2.0), AAX_SUCCESS);
+    EXPECT_DOUBLE_EQ (model.value ("trim"), 1.0);
+
+    EXPECT_EQ (model.effect->SetParameterNormalizedRelative ("unknown", 0.1), AAX_ERROR_INVALID_PARAMETER_ID);
+}
+
+TEST (EffectParameters, RequestRoadGoesThroughTheHost)
+{
+    Model model ({{"drive", 0.5f}});
+    auto& host = model.context.automation;
+    host.echoTo = nullptr; // a host that has not answered yet
+    host.clear();
+
+    EXPECT_EQ (model.effect->SetParameterNormalizedValue ("drive", 0.75), AAX_SUCCESS);
+    EXPECT_EQ (host.calls, (std::vector<std::string>{"touch drive", "request drive", "release drive"}));
+    EXPECT_DOUBLE_EQ (model.value ("drive"), 0.5);
+
+    EXPECT_EQ (model.effect->UpdateParameterNormalizedValue ("drive", 0.75, AAX_eUpdateSource_Unspecified),
+               AAX_SUCCESS);
+    EXPECT_DOUBLE_EQ (model.value ("drive"), 0.75);
+
+    host.clear();
+    EXPECT_EQ (model.effect->TouchParameter ("drive"), AAX_SUCCESS);
+    EXPECT_EQ (model.effect->ReleaseParameter ("drive"), AAX_SUCCESS);
+    EXPECT_EQ (host.calls, (std::vector<std::string>{"touch drive", "release drive"}));
+}
+
+TEST (EffectParameters, UpdatesCountOnlyRealChangesButAlwaysMarkPackets)
+{
+    Model model ({{"drive", 0.5f}});
+    model.effect->Dispatcher().RegisterPacket ("drive", 3);
+    model.effect->GenerateCoefficients();
+    model.context.controller.packets.clear();
+
+    EXPECT_EQ (model.effect->GenerateCoefficients(), AAX_SUCCESS); // nothing dirty: nothing posted
+    EXPECT_TRUE (model.context.controller.packets.empty());
+
+    const auto before = model.effect->Changes();
+    model.effect->UpdateParameterNormalizedValue ("drive", 0.25, AAX_eUpdateSource_Unspecified);
+    model.effect->UpdateParameterNormalizedValue ("drive", 0.25, AAX_eUpdateSource_Unspecified);
+    EXPECT_EQ (model.effect->Changes(), before + 1);
+
+    int32_t changes = -1;
+    EXPECT_EQ (model.effect->GetNumberOfChanges (&changes), AAX_SUCCESS);
+    EXPECT_EQ (changes, before + 1);
+
+    model.effect->GenerateCoefficients();
+    EXPECT_EQ (model.context.controller.packets.size(), 1u);
+
+    EXPECT_EQ (model.effect->UpdateParameterNormalizedValue ("unknown", 0.25, AAX_eUpdateSource_Unspecified),
+               AAX_ERROR_INVALID_PARAMETER_ID);
+}
+
+TEST (EffectParameters, PreviewNotificationSwitchesPreviewID)
+{
+    Model model ({{"PreviewID", 1.0f}});
+    model.effect->Manager().AddParameter (new AAX_CParameter<bool> ("flag", AAX_CString ("Flag"), false,
+                                                                    AAX_CLinearTaperDelegate<bool, 0> (false, true),
+                                                                    AAX_CNumberDisplayDelegate<bool, 0>(), true));
+
+    const int32_t off = 0;
+    // "PreviewID" is a float parameter here, which refuses a bool: the value stays.
+    EXPECT_EQ (model.effect->NotificationReceived (0x41535076, &off, sizeof (off)), AAX_SUCCESS);
+    EXPECT_DOUBLE_EQ (model.value ("PreviewID"), 1.0);
+
+    Model boolPreview ({});
+    boolPreview.effect->Manager().AddParameter (new AAX_CParameter<bool> (
+        "PreviewID", AAX_CString ("Preview"), true, AAX_CLinearTaperDelegate<bool, 0> (false, true),
+        AAX_CNumberDisplayDelegate<bool, 0>(), true));
+
+    EXPECT_EQ (boolPreview.effect->NotificationReceived (0x41535076, &off, sizeof (off)), AAX_SUCCESS);
+    EXPECT_DOUBLE_EQ (boolPreview.value ("PreviewID"), 0.0);
+
+    Model none ({});
+    EXPECT_EQ (none.effect->NotificationReceived (0x41535076, &off, sizeof (off)), AAX_SUCCESS);
+    EXPECT_EQ (none.effect->NotificationReceived (0x41535076, nullptr, 0), AAX_SUCCESS);
+    EXPECT_EQ (none.effect->NotificationReceived (0x12345678, &off, sizeof (off)), AAX_SUCCESS);
+}
+
+TEST (EffectParameters, ValueTextsGoThroughTheDisplay)
+{
+    Model model ({{"drive", 0.5f}});
+    AAX_CString text;
+
+    EXPECT_EQ (model.effect->GetParameterValueString ("drive", &text, 4), AAX_SUCCESS);
+    EXPECT_STREQ (text.Get(), "0.50");
+
+    EXPECT_EQ (model.effect->GetParameterStringFromValue ("drive", 0.25, &text, 5), AAX_SUCCESS);
+    EXPECT_STREQ (text.Get(), "0.250");
+
+    double value = 9.0;
+    EXPECT_EQ (model.effect->GetParameterValueFromString ("drive", &value, AAX_CString ("0.75")), AAX_SUCCESS);
+    EXPECT_DOUBLE_EQ (value, 0.75);
+    EXPECT_EQ (model.effect->GetParameterValueFromString ("drive", &value, AAX_CString ("loud")),
+               AAX_ERROR_INVALID_STRING_CONVERSION);
+    EXPECT_DOUBLE_EQ (value, 0.75);
+}
+
+TEST (EffectParameters, ResetFieldDataZeroesAndUninitializeUnregisters)
+{
+    Model model ({{"drive", 0.5f}});
+
+    unsigned char field[8];
+    std::memset (field, 0xAB, sizeof (field));
+    EXPECT_EQ (model.effect->ResetFieldData (4, field, 6), AAX_SUCCESS);
+    EXPECT_EQ (field[5], 0);
+    EXPECT_EQ (field[6], 0xAB);
+
+    model.context.automation.clear();
+    EXPECT_EQ (model.effect->Uninitialize(), AAX_SUCCESS);
+    EXPECT_EQ (model.context.automation.calls, std::vector<std::string>{"unregister drive"});
+    EXPECT_EQ (model.effect->Controller(), nullptr);
+
+    int32_t count = 5;
+    model.effect->GetNumberOfParameters (&count);
+    EXPECT_EQ (count, 0);
+}
