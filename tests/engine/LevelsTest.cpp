@@ -171,3 +171,18 @@ TEST (Levels, SilenceAfterALoudPassageReachesTheFloorAfterFiftyMilliseconds)
         EXPECT_EQ (processor->outputLevelRight(), -100.0f);
     }
 }
+
+TEST (Levels, MeasuredLevelMatchesTheStraightforwardRootMeanSquare)
+{
+    juce::Random random (42);
+
+    for (const auto length : {1, 3, 7, 8, 9, 64, 301, 480, 1024})
+    {
+        auto buffer = makeSignal (1, length, [&] (int) { return (random.nextFloat() * 2.0f - 1.0f) * 1.5f; });
+        const auto expected = juce::Decibels::gainToDecibels (buffer.getRMSLevel (0, 0, length), -100.0f);
+
+        Smoother level (-100.0f);
+        VantrelAudioProcessor::processLevelDecay (level, buffer, 0);
+        EXPECT_FLOAT_EQ (level.getCurrentValue(), expected) << length << " samples";
+    }
+}
