@@ -64,7 +64,7 @@ inline void pump (int milliseconds)
 
 // Runs the message loop until the condition holds or the time is up; returns the condition.
 template <typename Condition>
-bool pumpUntil (Condition&& condition, int timeoutMilliseconds = 2000)
+bool pumpUntil (Condition&& condition, int timeoutMilliseconds = 5000)
 {
     const auto end = juce::Time::getMillisecondCounter() + static_cast<juce::uint32> (timeoutMilliseconds);
 

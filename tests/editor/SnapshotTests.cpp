@@ -20,20 +20,27 @@ juce::File writeSnapshot (juce::Component& editor, const juce::String& name)
 // Renders the editor in three states into the build folder so that a person can look at it.
 TEST_F (EditorTest, WritesSnapshotsOfThreeStates)
 {
-    setParameter (Parameters::Clip::gain.id, 4.0f);
-    processSine (0.7f);
-    GuiTest::pump (120);
+    const auto showsCaption = [this] { return access->clipLabel().getText() == "CLIP"; };
 
+    // Default parameters, with some signal on the meters.
+    processSine (0.5f);
+    GuiTest::pump (120);
     const auto defaultState = writeSnapshot (*editor, "editor-default");
 
+    // Driven at 10 dB, clipping, then bypassed: dimmed and frozen.
     setParameter (Parameters::Clip::gain.id, 10.0f);
+    processSine (0.7f);
+    GuiTest::pump (120);
     setParameter (Parameters::Clip::bypass.id, 1.0f);
-    GuiTest::pump (100);
+    ASSERT_TRUE (GuiTest::pumpUntil (showsCaption));
     const auto bypassed = writeSnapshot (*editor, "editor-bypassed");
 
+    // The information overlay over the default state.
     setParameter (Parameters::Clip::bypass.id, 0.0f);
+    setParameter (Parameters::Clip::gain.id, 0.0f);
+    processSine (0.5f);
     mouse->click (centreOf (Parameters::Bounds::infoDialogButton));
-    GuiTest::pump (100);
+    ASSERT_TRUE (GuiTest::pumpUntil (showsCaption));
     const auto overlay = writeSnapshot (*editor, "editor-info");
 
     for (const auto& file : {defaultState, bypassed, overlay})
