@@ -488,6 +488,16 @@ bool PluginInstance::isChunkEqual (const PluginChunk& saved) const
     return isEqual != 0;
 }
 
+AAX_Result PluginInstance::updatePageTable (IACFUnknown* pageTable, uint32_t tableType, int32_t tablePageSize)
+{
+    const auto latest = ComPtr<AAX_IACFEffectParameters_V4>::query (dataModel.get(), IID_IAAXEffectParametersV4);
+
+    if (!latest)
+        return AAX_ERROR_UNIMPLEMENTED;
+
+    return latest->UpdatePageTable (tableType, tablePageSize, context.get(), pageTable);
+}
+
 //==============================================================================
 AAX_IACFEffectParameters* PluginInstance::getEffectParameters() const noexcept
 {

@@ -117,6 +117,9 @@ public:
     /** Asks the data model whether a chunk matches its current state. */
     bool isChunkEqual (const PluginChunk& chunk) const;
 
+    /** Asks the data model to fill a host page table (UpdatePageTable of its version-4 interface). */
+    AAX_Result updatePageTable (IACFUnknown* pageTable, uint32_t tableType, int32_t tablePageSize);
+
     //==============================================================================
     /** The data model's effect-parameters interface (version 1), for calls the host API does not wrap. */
     AAX_IACFEffectParameters* getEffectParameters() const noexcept;

@@ -1,6 +1,7 @@
 // The parameters as the host sees them, and automation through the host's delegate.
 
 #include "HostTestHelpers.h"
+#include "HostPageTable.h"
 
 #include <AAX_Errors.h>
 #include <AAX_IACFEffectParameters.h>
@@ -195,4 +196,20 @@ TEST (Automation, MasterBypassIsPostedAsAFloatPacketIntoFieldThree)
     instance->setNormalizedValue ("MasterBypassID", 0.0);
     instance->process (inputs, outputs, 16);
     EXPECT_EQ (portBits(), 0x00000000u);
+}
+
+TEST (PageTables, ThePluginKeepsTheHostsDefaultTable)
+{
+    const auto host = makeRegisteredHost();
+    const auto instance = makeInstance (*host);
+
+    const auto table = ComPtr<HostPageTable>::share (new HostPageTable());
+    table->InsertPage (0);
+    table->MapParameterID ("input", 0, 0);
+
+    // JUCE's client lays out no pages of its own: the call reaches the library's default, which says so, and
+    // the host's table stays as the host filled it.
+    EXPECT_EQ (instance->updatePageTable (table.get(), 0x50674C74 /* 'PgLt' */, 8), AAX_ERROR_UNIMPLEMENTED);
+    ASSERT_EQ (table->getPages().size(), 1u);
+    EXPECT_EQ (table->getPages()[0], (std::vector<std::string>{"input"}));
 }
