@@ -256,6 +256,7 @@ void VantrelAudioProcessor::prepareToPlay (double sampleRate, int samplesPerBloc
     clipBypassed = rawValue (Parameters::Clip::bypass.id) != 0.0f;
 
     const auto numChannels = getTotalNumInputChannels();
+    preparedBlockSize = samplesPerBlock;
     clipBuffer.setSize (numChannels, 2 * samplesPerBlock);
 
     mixer.prepare ({sampleRate, (juce::uint32) (2 * samplesPerBlock), (juce::uint32)numChannels});
@@ -290,6 +291,29 @@ void VantrelAudioProcessor::processBlock (juce::AudioBuffer<float>& buffer, juce
 {
     const juce::ScopedNoDenormals noDenormals;
 
+    // The framework prepares before the first block and again for any longer block; should a host
+    // get that wrong, the block is left as it is or processed in prepared lengths, never overrun.
+    if (oversamplers.empty() || preparedBlockSize <= 0)
+        return;
+
+    const auto numSamples = buffer.getNumSamples();
+
+    if (numSamples <= preparedBlockSize)
+    {
+        processPreparedBlock (buffer);
+        return;
+    }
+
+    for (int start = 0; start < numSamples; start += preparedBlockSize)
+    {
+        juce::AudioBuffer<float> part (buffer.getArrayOfWritePointers(), buffer.getNumChannels(), start,
+                                       std::min (preparedBlockSize, numSamples - start));
+        processPreparedBlock (part);
+    }
+}
+
+void VantrelAudioProcessor::processPreparedBlock (juce::AudioBuffer<float>& buffer) noexcept
+{
     const auto numSamples = buffer.getNumSamples();
     const auto inputRightChannel = getTotalNumInputChannels() == 1 ? 0 : 1;
     const auto outputRightChannel = getTotalNumOutputChannels() == 1 ? 0 : 1;
@@ -303,9 +327,11 @@ void VantrelAudioProcessor::processBlock (juce::AudioBuffer<float>& buffer, juce
 
     mixer.setWetMixProportion (juce::jlimit (0.0f, 1.0f, clipMixSmoother.skip (numSamples)));
 
-    auto& oversampler = *oversamplers[(size_t)oversamplingIndex.load()];
+    auto& oversampler = *oversamplers[(size_t)juce::jlimit (0, 1, oversamplingIndex.load())];
 
-    juce::dsp::AudioBlock<float> hostBlock (buffer);
+    // The oversampler and the mixer were made for the prepared channels.
+    const auto numChannels = std::min ((size_t)buffer.getNumChannels(), oversampler.numChannels);
+    auto hostBlock = juce::dsp::AudioBlock<float> (buffer).getSubsetChannelBlock (0, numChannels);
     const auto upsampled = oversampler.processSamplesUp (hostBlock);
 
     mixer.pushDrySamples (upsampled);

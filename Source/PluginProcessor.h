@@ -87,6 +87,7 @@ private:
 
     static juce::AudioProcessorValueTreeState::ParameterLayout createParameterLayout();
     float curveToNormalised (float curveValue) const;
+    void processPreparedBlock (juce::AudioBuffer<float>& buffer) noexcept;
     void takeControlTargets() noexcept;
     void runClipStage (const juce::dsp::AudioBlock<float>& block) noexcept;
     void updateClipLevel (int numOversampledSamples) noexcept;
@@ -108,6 +109,7 @@ private:
     juce::AudioBuffer<float> clipBuffer;
     LinearSmoother clipLevelSmoother{0.0f};
 
+    int preparedBlockSize = 0;
     ControlTargets controlTargets;
     ShownLevels shownLevels;
 

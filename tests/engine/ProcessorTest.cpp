@@ -140,3 +140,47 @@ TEST (Processor, ClipBypassCrossfadesOverPointTwoSeconds)
     const auto back = processInBlocks (*processor, makeConstant (2, 19200, 0.5f));
     EXPECT_EQ (back.getSample (0, 19199), 1.0f);
 }
+
+TEST (Processor, BlocksBeforePreparationOrAfterReleaseAreLeftAlone)
+{
+    auto processor = makeProcessor();
+    const auto input = makeSine (2, 256, 3.0f, 440.0);
+    auto buffer = input;
+    juce::MidiBuffer midi;
+
+    processor->processBlock (buffer, midi);
+    EXPECT_EQ (buffer.getSample (0, 10), input.getSample (0, 10));
+
+    prepare (*processor, 256);
+    processor->releaseResources();
+    processor->processBlock (buffer, midi);
+    EXPECT_EQ (buffer.getSample (1, 20), input.getSample (1, 20));
+}
+
+TEST (Processor, ABlockLongerThanPreparedIsProcessedInPreparedLengths)
+{
+    for (const auto quality : {0.0f, 1.0f})
+    {
+        auto whole = makeProcessor();
+        auto inParts = makeProcessor();
+
+        for (auto* processor : {whole.get(), inParts.get()})
+        {
+            setParameter (*processor, "quality", quality);
+            setParameter (*processor, "clip", 9.0f);
+            prepare (*processor, 128);
+            setParameter (*processor, "input", 5.0f);
+        }
+
+        const auto input = makeSine (2, 1000, 0.9f, 220.0);
+        const auto expected = processInBlocks (*inParts, input, 128);
+        const auto output = processInBlocks (*whole, input, 1000);
+
+        for (int channel = 0; channel < 2; ++channel)
+            EXPECT_EQ (
+                std::memcmp (output.getReadPointer (channel), expected.getReadPointer (channel), sizeof (float) * 1000),
+                0);
+
+        EXPECT_EQ (whole->inputLevelLeft(), inParts->inputLevelLeft());
+    }
+}

@@ -161,6 +161,15 @@ TEST (RealtimeSafety, ProcessBlockNeverAllocates)
                 processor->processBlock (empty, midi);
                 EXPECT_EQ (counter.count(), 0) << "block " << block;
             }
+
+            // A host that skips the preparation for a longer block gets it processed in parts,
+            // still without allocating.
+            auto longBlock = makeSine (numChannels, 1500, 0.8f, 440.0);
+            {
+                ScopedAllocationCounter counter;
+                processor->processBlock (longBlock, midi);
+                EXPECT_EQ (counter.count(), 0);
+            }
         }
     }
 }
