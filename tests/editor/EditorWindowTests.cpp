@@ -30,16 +30,15 @@ TEST_F (EditorTest, WindowIsFixedAt218By523WithTheLayoutInPlace)
     EXPECT_EQ (editor->getHeight(), 523);
     EXPECT_FALSE (editor->isResizable());
 
-    EXPECT_EQ (access->infoDialog().getBounds(), juce::Rectangle<int> (0, 0, 218, 523));
-    EXPECT_EQ (access->animationSection().getBounds(), juce::Rectangle<int> (0, 0, 218, 523));
-    EXPECT_EQ (access->infoDialogButton().getBounds(), juce::Rectangle<int> (44, 13, 129, 59));
-    EXPECT_EQ (access->clipSlider().getBounds(), juce::Rectangle<int> (59, 339, 99, 111));
-    EXPECT_EQ (access->clipCurveSlider().getBounds(), juce::Rectangle<int> (62, 317, 90, 27));
-    EXPECT_EQ (access->inSlider().getBounds(), juce::Rectangle<int> (28, 491, 20, 20));
-    EXPECT_EQ (access->outSlider().getBounds(), juce::Rectangle<int> (135, 491, 20, 20));
-    EXPECT_EQ (access->clipLabel().getBounds(), juce::Rectangle<int> (59, 452, 99, 12));
-    EXPECT_EQ (access->qualityButton().getBounds(), juce::Rectangle<int> (156, 372, 34, 34));
-    EXPECT_EQ (access->bypassButton().getBounds(), juce::Rectangle<int> (32, 85, 153, 153));
+    const std::pair<juce::Component*, juce::Rectangle<int>> layout[] = {
+        {&access->infoDialog(), {0, 0, 218, 523}},        {&access->animationSection(), {0, 0, 218, 523}},
+        {&access->infoDialogButton(), {44, 13, 129, 59}}, {&access->clipSlider(), {59, 339, 99, 111}},
+        {&access->clipCurveSlider(), {62, 317, 90, 27}},  {&access->inSlider(), {28, 491, 20, 20}},
+        {&access->outSlider(), {135, 491, 20, 20}},       {&access->clipLabel(), {59, 452, 99, 12}},
+        {&access->qualityButton(), {156, 372, 34, 34}},   {&access->bypassButton(), {32, 85, 153, 153}}};
+
+    for (const auto& [component, bounds] : layout)
+        EXPECT_EQ (component->getBounds(), bounds) << component->getName();
 
     // The bypass toggle is a visible child that can never be seen or clicked.
     EXPECT_TRUE (access->bypassToggle().isVisible());
@@ -342,6 +341,10 @@ TEST_F (EditorTest, CurveKnobShowsItsOwnTextInABubbleAboveIt)
     EXPECT_EQ (bubble->findColour (juce::BubbleComponent::backgroundColourId), juce::Colour (0xFF303034));
     EXPECT_EQ (bubble->findColour (juce::BubbleComponent::outlineColourId), juce::Colour (0x00000000));
     EXPECT_LT (bubble->getBounds().getCentreY(), Parameters::Bounds::clipCurveSlider.getY()) << "placed above the knob";
+    const auto font = access->clipCurveSlider().getLookAndFeel().getSliderPopupFont (access->clipCurveSlider());
+    EXPECT_EQ (font.getHeight(), 13.0f);
+    EXPECT_FLOAT_EQ (font.getExtraKerningFactor(), 0.15f);
+    EXPECT_FALSE (font.isBold());
     mouse->release (knob.translated (0, -10));
 }
 
