@@ -14,13 +14,40 @@ namespace
 }
 
 //==============================================================================
-HostPropertyMap::HostPropertyMap (int numVersions)
+void HostPropertyMap::note (const std::string& call) const
+{
+    if (log != nullptr)
+        log->addCall ("PropertyMap." + call);
+}
+
+void HostComponentDescriptor::note (const std::string& call) const
+{
+    if (log != nullptr)
+        log->addCall ("ComponentDescriptor." + call);
+}
+
+void HostEffectDescriptor::note (const std::string& call) const
+{
+    if (log != nullptr)
+        log->addCall ("EffectDescriptor." + call);
+}
+
+void HostCollection::note (const std::string& call) const
+{
+    if (log != nullptr)
+        log->addCall ("Collection." + call);
+}
+
+HostPropertyMap::HostPropertyMap (int numVersions, Diagnostics* callLog)
     : HostObject (firstVersions ({IID_IAAXPropertyMapV1, IID_IAAXPropertyMapV2, IID_IAAXPropertyMapV3}, numVersions))
+    , log (callLog)
 {
 }
 
 AAX_CBoolean HostPropertyMap::GetProperty (AAX_EProperty property, AAX_CPropertyValue* outValue)
 {
+    note ("GetProperty " + std::to_string (property));
+
     const auto value = properties.get (property);
 
     if (!value)
@@ -34,12 +61,16 @@ AAX_CBoolean HostPropertyMap::GetProperty (AAX_EProperty property, AAX_CProperty
 
 AAX_Result HostPropertyMap::AddProperty (AAX_EProperty property, AAX_CPropertyValue value)
 {
+    note ("AddProperty " + std::to_string (property) + " " + std::to_string (value));
+
     properties.set (property, value);
     return AAX_SUCCESS;
 }
 
 AAX_Result HostPropertyMap::RemoveProperty (AAX_EProperty property)
 {
+    note ("RemoveProperty " + std::to_string (property));
+
     idArrays.erase (property);
     properties.remove (property);
     return AAX_SUCCESS;
@@ -89,8 +120,18 @@ AAX_CBoolean HostPropertyMap::GetPointerProperty (AAX_EProperty property, const 
 
 AAX_Result HostPropertyMap::AddPointerProperty (AAX_EProperty property, const void* value)
 {
+    note ("AddPointerProperty " + std::to_string (property));
+
     properties.pointers[property] = value;
     return AAX_SUCCESS;
+}
+
+void HostPropertyMap::setHostProperty (int32_t property, std::optional<int32_t> value)
+{
+    if (value)
+        properties.set (property, *value);
+    else
+        properties.remove (property);
 }
 
 const HostPropertyMap* HostPropertyMap::find (IACFUnknown* object)
@@ -99,15 +140,18 @@ const HostPropertyMap* HostPropertyMap::find (IACFUnknown* object)
 }
 
 //==============================================================================
-HostComponentDescriptor::HostComponentDescriptor (int numVersions)
+HostComponentDescriptor::HostComponentDescriptor (int numVersions, Diagnostics* callLog)
     : HostObject (firstVersions (
           {IID_IAAXComponentDescriptorV1, IID_IAAXComponentDescriptorV2, IID_IAAXComponentDescriptorV3}, numVersions))
+    , log (callLog)
 {
 }
 
 AAX_Result HostComponentDescriptor::addField (AAX_CFieldIndex index, FieldKind kind, uint32_t size, int32_t option,
                                               std::string name)
 {
+    note (std::string ("Add ") + toString (kind) + " " + std::to_string (index));
+
     // An algorithm context is an array of pointers without gaps: a field index may be declared once.
     if (index < 0 || index > 1024)
         return AAX_ERROR_INVALID_FIELD_INDEX;
@@ -215,6 +259,8 @@ AAX_Result HostComponentDescriptor::AddProcessProc_Native (AAX_CProcessProc proc
                                                            AAX_CInstanceInitProc instanceInitProc,
                                                            AAX_CBackgroundProc backgroundProc, uint32_t* outProcID)
 {
+    note ("AddProcessProc_Native");
+
     if (processProc == nullptr)
         return AAX_ERROR_NULL_ARGUMENT;
 
@@ -240,6 +286,8 @@ AAX_Result HostComponentDescriptor::AddProcessProc_TI (const char* dllFileName, 
                                                        IACFUnknown* properties, const char*, const char*,
                                                        uint32_t* outProcID)
 {
+    note ("AddProcessProc_TI");
+
     ProcessProcedure procedure;
     procedure.tiModule = textOrEmpty (dllFileName);
     procedure.tiProcessSymbol = textOrEmpty (processProcSymbol);
@@ -258,6 +306,8 @@ AAX_Result HostComponentDescriptor::AddProcessProc_TI (const char* dllFileName, 
 
 AAX_Result HostComponentDescriptor::AddProcessProc (IACFUnknown* properties, uint32_t* procIDs, int32_t capacity)
 {
+    note ("AddProcessProc");
+
     const auto* map = HostPropertyMap::find (properties);
 
     if (map == nullptr)
@@ -306,13 +356,16 @@ AAX_Result HostComponentDescriptor::AddProcessProc (IACFUnknown* properties, uin
 }
 
 //==============================================================================
-HostEffectDescriptor::HostEffectDescriptor (int numVersions)
+HostEffectDescriptor::HostEffectDescriptor (int numVersions, Diagnostics* callLog)
     : HostObject (firstVersions ({IID_IAAXEffectDescriptorV1, IID_IAAXEffectDescriptorV2}, numVersions))
+    , log (callLog)
 {
 }
 
 AAX_Result HostEffectDescriptor::AddComponent (IACFUnknown* componentDescriptor)
 {
+    note ("AddComponent");
+
     const auto* component = dynamic_cast<const HostComponentDescriptor*> (componentDescriptor);
 
     if (component == nullptr)
@@ -324,6 +377,8 @@ AAX_Result HostEffectDescriptor::AddComponent (IACFUnknown* componentDescriptor)
 
 AAX_Result HostEffectDescriptor::AddName (const char* name)
 {
+    note ("AddName " + textOrEmpty (name));
+
     if (name == nullptr || *name == '\0')
         return AAX_ERROR_EMPTY_EFFECT_NAME;
 
@@ -333,6 +388,8 @@ AAX_Result HostEffectDescriptor::AddName (const char* name)
 
 AAX_Result HostEffectDescriptor::AddCategory (uint32_t category)
 {
+    note ("AddCategory " + std::to_string (category));
+
     description.categories.push_back (category);
     return AAX_SUCCESS;
 }
@@ -345,6 +402,8 @@ AAX_Result HostEffectDescriptor::AddCategoryBypassParameter (uint32_t category, 
 
 AAX_Result HostEffectDescriptor::AddProcPtr (void* procPointer, AAX_CProcPtrID procID)
 {
+    note ("AddProcPtr " + std::to_string (procID));
+
     if (procPointer == nullptr)
         return AAX_ERROR_NULL_ARGUMENT;
 
@@ -372,6 +431,8 @@ AAX_Result HostEffectDescriptor::AddResourceInfo (AAX_EResourceType resourceType
 AAX_Result HostEffectDescriptor::AddMeterDescription (AAX_CTypeID meterID, const char* meterName,
                                                       IACFUnknown* propertyMap)
 {
+    note ("AddMeterDescription " + std::to_string (meterID));
+
     MeterDescription meter;
     meter.id = meterID;
     meter.name = textOrEmpty (meterName);
@@ -390,9 +451,10 @@ AAX_Result HostEffectDescriptor::AddControlMIDINode (AAX_CTypeID, AAX_EMIDINodeT
 }
 
 //==============================================================================
-HostCollection::HostCollection (bool offersPluginDefinition)
+HostCollection::HostCollection (bool offersPluginDefinition, Diagnostics* callLog)
     : HostObject (offersPluginDefinition ? std::vector<acfUID>{IID_IAAXCollectionV1, IID_IACFPluginDefinition}
                                          : std::vector<acfUID>{IID_IAAXCollectionV1})
+    , log (callLog)
 {
 }
 
@@ -415,6 +477,8 @@ AAX_Result HostCollection::ReservedOperation6()
 
 AAX_Result HostCollection::AddEffect (const char* effectID, IACFUnknown* effectDescriptor)
 {
+    note ("AddEffect " + textOrEmpty (effectID));
+
     const auto* effect = dynamic_cast<const HostEffectDescriptor*> (effectDescriptor);
 
     if (effect == nullptr)
@@ -433,18 +497,24 @@ AAX_Result HostCollection::AddEffect (const char* effectID, IACFUnknown* effectD
 
 AAX_Result HostCollection::SetManufacturerName (const char* name)
 {
+    note ("SetManufacturerName " + textOrEmpty (name));
+
     description.manufacturerName = textOrEmpty (name);
     return AAX_SUCCESS;
 }
 
 AAX_Result HostCollection::AddPackageName (const char* packageName)
 {
+    note ("AddPackageName " + textOrEmpty (packageName));
+
     description.packageNames.push_back (textOrEmpty (packageName));
     return AAX_SUCCESS;
 }
 
 AAX_Result HostCollection::SetPackageVersion (uint32_t version)
 {
+    note ("SetPackageVersion " + std::to_string (version));
+
     description.packageVersion = version;
     return AAX_SUCCESS;
 }
@@ -514,19 +584,13 @@ AAX_Result HostDescriptionHost::AcquireFeatureProperties (const _acfUID& feature
     if (feature != AAXATTR_ClientFeature_StemFormat || !options.stemFormatSupportLevel)
         return AAX_ERROR_UNKNOWN_ID;
 
-    auto properties = ComPtr<HostPropertyMap>::share (new HostPropertyMap());
+    auto properties = ComPtr<HostPropertyMap>::share (new HostPropertyMap (3, &state.diagnostics));
 
     for (auto format : getKnownStemFormats())
-        if (options.defaultStemFormatAnswer)
-            properties->AddProperty ((AAX_EProperty)format, *options.defaultStemFormatAnswer);
+        properties->setHostProperty (format, options.defaultStemFormatAnswer);
 
     for (auto& [format, answer] : options.stemFormatAnswers)
-    {
-        if (answer)
-            properties->AddProperty ((AAX_EProperty)format, *answer);
-        else
-            properties->RemoveProperty ((AAX_EProperty)format);
-    }
+        properties->setHostProperty (format, answer);
 
     auto featureInfo = ComPtr<IACFUnknown>::share (
         new HostFeatureInfo (state, *options.stemFormatSupportLevel, std::move (properties)));

@@ -2,6 +2,7 @@
 
 #include "HostObject.h"
 #include "HostState.h"
+#include "Diagnostics.h"
 #include "PluginDescription.h"
 
 #include <AAX_IACFCollection.h>
@@ -17,7 +18,7 @@ namespace aaxhost
 class HostPropertyMap final : public HostObject<AAX_IACFPropertyMap_V3>
 {
 public:
-    explicit HostPropertyMap (int numVersions = 3);
+    explicit HostPropertyMap (int numVersions = 3, Diagnostics* callLog = nullptr);
 
     AAX_CBoolean GetProperty (AAX_EProperty property, AAX_CPropertyValue* outValue) override;
     AAX_Result AddProperty (AAX_EProperty property, AAX_CPropertyValue value) override;
@@ -31,10 +32,16 @@ public:
 
     const PropertyList& getProperties() const noexcept { return properties; }
 
+    /** The host's own filling of a map it hands out (not one of the plug-in's calls, so not logged). */
+    void setHostProperty (int32_t property, std::optional<int32_t> value);
+
     /** The host map behind an interface pointer the plug-in passed, or null when it is none of the host's. */
     static const HostPropertyMap* find (IACFUnknown* object);
 
 private:
+    void note (const std::string& call) const;
+
+    Diagnostics* const log;
     PropertyList properties;
     std::map<int32_t, std::vector<AAX_SPlugInIdentifierTriad>> idArrays;
 };
@@ -43,7 +50,7 @@ private:
 class HostComponentDescriptor final : public HostObject<AAX_IACFComponentDescriptor_V3>
 {
 public:
-    explicit HostComponentDescriptor (int numVersions = 3);
+    explicit HostComponentDescriptor (int numVersions = 3, Diagnostics* callLog = nullptr);
 
     AAX_Result Clear() override;
     AAX_Result AddReservedField (AAX_CFieldIndex fieldIndex, uint32_t fieldType) override;
@@ -75,6 +82,9 @@ private:
     AAX_Result addField (AAX_CFieldIndex index, FieldKind kind, uint32_t size = 0, int32_t option = 0,
                          std::string name = {});
 
+    void note (const std::string& call) const;
+
+    Diagnostics* const log;
     ComponentDescription description;
     uint32_t nextProcedureID = 1;
 };
@@ -83,7 +93,7 @@ private:
 class HostEffectDescriptor final : public HostObject<AAX_IACFEffectDescriptor_V2>
 {
 public:
-    explicit HostEffectDescriptor (int numVersions = 2);
+    explicit HostEffectDescriptor (int numVersions = 2, Diagnostics* callLog = nullptr);
 
     AAX_Result AddComponent (IACFUnknown* componentDescriptor) override;
     AAX_Result AddName (const char* name) override;
@@ -99,6 +109,9 @@ public:
     const EffectDescription& getDescription() const noexcept { return description; }
 
 private:
+    void note (const std::string& call) const;
+
+    Diagnostics* const log;
     EffectDescription description;
 };
 
@@ -106,7 +119,7 @@ private:
 class HostCollection final : public HostObject<AAX_IACFCollection>
 {
 public:
-    explicit HostCollection (bool offersPluginDefinition);
+    explicit HostCollection (bool offersPluginDefinition, Diagnostics* callLog = nullptr);
 
     AAX_Result ReservedOperation3() override;
     AAX_Result ReservedOperation4() override;
@@ -121,6 +134,9 @@ public:
     const PluginDescription& getDescription() const noexcept { return description; }
 
 private:
+    void note (const std::string& call) const;
+
+    Diagnostics* const log;
     PluginDescription description;
 };
 

@@ -14,6 +14,18 @@ void Diagnostics::addAssertion (AssertionReport report)
     assertions.push_back (std::move (report));
 }
 
+void Diagnostics::addCall (std::string call)
+{
+    const std::lock_guard<std::mutex> guard (lock);
+    calls.push_back (std::move (call));
+}
+
+std::vector<std::string> Diagnostics::getCalls() const
+{
+    const std::lock_guard<std::mutex> guard (lock);
+    return calls;
+}
+
 std::vector<TraceLine> Diagnostics::getTraces() const
 {
     const std::lock_guard<std::mutex> guard (lock);
@@ -31,5 +43,6 @@ void Diagnostics::clear()
     const std::lock_guard<std::mutex> guard (lock);
     traces.clear();
     assertions.clear();
+    calls.clear();
 }
 }

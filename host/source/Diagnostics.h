@@ -30,6 +30,13 @@ public:
     void addTrace (int32_t priority, std::string message);
     void addAssertion (AssertionReport report);
 
+    /** The host's record of the description calls the plug-in made, in order ("ComponentDescriptor.AddAudioIn
+        0", "PropertyMap.AddProperty 11 1298230901", ...): what a plug-in developer reads to see what the
+        host was told, and when.
+    */
+    void addCall (std::string call);
+    std::vector<std::string> getCalls() const;
+
     std::vector<TraceLine> getTraces() const;
     std::vector<AssertionReport> getAssertions() const;
     void clear();
@@ -38,5 +45,6 @@ private:
     mutable std::mutex lock;
     std::vector<TraceLine> traces;
     std::vector<AssertionReport> assertions;
+    std::vector<std::string> calls;
 };
 }

@@ -42,16 +42,19 @@ ACFRESULT HostComponentFactory::CreateComponent (const acfCLSID classID, IACFUnk
     const auto& options = state.options;
 
     if (classID == AAXCompID_AAXCollection)
-        return hand (new HostCollection (options.collectionOffersPluginDefinition), interfaceID, outInterface);
+        return hand (new HostCollection (options.collectionOffersPluginDefinition, &state.diagnostics), interfaceID,
+                     outInterface);
 
     if (classID == AAXCompID_AAXEffectDescriptor)
-        return hand (new HostEffectDescriptor (options.effectDescriptorVersions), interfaceID, outInterface);
+        return hand (new HostEffectDescriptor (options.effectDescriptorVersions, &state.diagnostics), interfaceID,
+                     outInterface);
 
     if (classID == AAXCompID_AAXComponentDescriptor)
-        return hand (new HostComponentDescriptor (options.componentDescriptorVersions), interfaceID, outInterface);
+        return hand (new HostComponentDescriptor (options.componentDescriptorVersions, &state.diagnostics), interfaceID,
+                     outInterface);
 
     if (classID == AAXCompID_AAXPropertyMap)
-        return hand (new HostPropertyMap (options.propertyMapVersions), interfaceID, outInterface);
+        return hand (new HostPropertyMap (options.propertyMapVersions, &state.diagnostics), interfaceID, outInterface);
 
     if (classID == AAXCompID_HostServices)
         return hand (new HostServices (state.diagnostics, options.hostServicesVersions), interfaceID, outInterface);

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <set>
+
 using namespace aaxhost;
 using namespace hosttest;
 
@@ -251,4 +254,38 @@ TEST (EntryFunctions, LiveObjectsKeepTheModuleFromUnloading)
     EXPECT_EQ (host->canUnloadNow(), 0);
     EXPECT_EQ (host->shutdown(), 0);
     EXPECT_EQ (host->canUnloadNow(), 0);
+}
+
+TEST (Description, JuceAsksTheHostAboutTheEighteenFormatsOfItsTable)
+{
+    const auto host = makeRegisteredHost();
+
+    std::set<int32_t> asked;
+    const std::string prefix = "PropertyMap.GetProperty ";
+
+    for (auto& call : host->getDiagnostics().getCalls())
+        if (call.rfind (prefix, 0) == 0)
+            asked.insert (std::stoi (call.substr (prefix.size())));
+
+    // JUCE 7.0.5 lists 18 formats; first-order ambisonics is asked under the second-order key.
+    const std::set<int32_t> expected{0x00001, 0x10002, 0x20003, 0x30004, 0x40004,  0x50005, 0x60006,  0x70006, 0x80007,
+                                     0x90007, 0xA0008, 0xB0007, 0xC0008, 0x140009, 0xD000A, 0x120009, 0x130010};
+    EXPECT_EQ (asked, expected);
+}
+
+TEST (Description, JuceAddsTheSideChainPlaceAfterTheComponentsProperties)
+{
+    const auto host = makeRegisteredHost();
+    const auto calls = host->getDiagnostics().getCalls();
+
+    const auto positionOf = [&] (const std::string& call)
+    { return std::find (calls.begin(), calls.end(), call) - calls.begin(); };
+
+    // Fields 0 to 6 come before the property map is filled, field 7 only after property 309.
+    EXPECT_LT (positionOf ("ComponentDescriptor.Add private data 6"),
+               positionOf ("PropertyMap.AddProperty 11 1298230901"));
+    EXPECT_LT (positionOf ("PropertyMap.AddProperty 309 1"), positionOf ("ComponentDescriptor.Add private data 7"));
+    EXPECT_LT (positionOf ("ComponentDescriptor.Add private data 7"),
+               positionOf ("ComponentDescriptor.AddProcessProc_Native"));
+    EXPECT_LT (positionOf ("ComponentDescriptor.AddProcessProc_Native"), (std::ptrdiff_t)calls.size());
 }
