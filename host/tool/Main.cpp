@@ -1,6 +1,7 @@
 // aax-host: loads an AAX plug-in bundle and plays the host's part, to describe it or to render audio through it.
 
 #include "AudioFile.h"
+#include "GuiCommands.h"
 #include "Host.h"
 #include "PluginInstance.h"
 #include "Renderer.h"
@@ -37,6 +38,8 @@ const char* const usageText =
     R"(Usage:
   aax-host describe BUNDLE
   aax-host render BUNDLE --out OUT.wav [--in IN.wav] [--set ID=VALUE ...] [--block N] [--rate HZ]
+  aax-host snapshot BUNDLE --out EDITOR.png [--set ID=VALUE ...] [--after MS]
+  aax-host show BUNDLE [--set ID=VALUE ...]
   aax-host --help
 
 Loads an AAX plug-in bundle (the .aaxplugin directory or the shared module inside it) the way an AAX
@@ -49,6 +52,12 @@ Commands:
              then the parameters with identifier, name, default, steps and value text.
   render     Renders audio through the plug-in into OUT.wav (32-bit float WAV) and prints how long
              loading, describing and instantiating took.
+  snapshot   Opens the plug-in's window on the X display (DISPLAY; Xvfb will do), plays the built-in
+             signal through the plug-in for a moment so that its meters and animation move, and writes
+             the window's pixels to EDITOR.png.
+  show       Opens the plug-in's window for a person and plays the built-in signal through the plug-in,
+             over and over, until the window is closed or the process is interrupted (Ctrl-C). The
+             signal is processed in real time; the host has no sound device, so nothing is heard.
 
 Options of render:
   --in IN.wav       The audio to render (mono or stereo). Without it a built-in signal of a few seconds
@@ -60,7 +69,13 @@ Options of render:
                     and --rate, if given, must agree with it.
   --channels N      Channel count of the built-in signal: 1 or 2 (default 2).
 
-Exit codes: 0 success, 1 the plug-in failed, 2 bad command line, 3 a file could not be read or written.
+Options of snapshot and show:
+  --set ID=VALUE    Sets a parameter once the window is open, as host automation does, in the order given.
+  --after MS        snapshot only: how long the signal plays before the picture is taken (default 1000,
+                    0 to 60000).
+
+Exit codes: 0 success, 1 the plug-in failed, 2 bad command line, 3 a file could not be read or written,
+4 no X display could be opened.
 )";
 
 using Clock = std::chrono::steady_clock;
@@ -308,6 +323,12 @@ int main (int argc, char** argv)
 
         if (args[0] == "render")
             return runRender (rest);
+
+        if (args[0] == "snapshot")
+            return runSnapshotCommand (rest);
+
+        if (args[0] == "show")
+            return runShowCommand (rest);
 
         throw UsageError ("unknown command '" + args[0] + "'");
     }
