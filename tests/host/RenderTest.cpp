@@ -171,3 +171,22 @@ TEST (Render, TheInstanceReportsNoLatency)
         EXPECT_EQ (instance->getLatency(), 0);
     }
 }
+
+TEST (Instances, AHostWithoutControllerIsRefusedAndLeavesNothingAlive)
+{
+    HostOptions options;
+    options.controllerVersions = 0; // no sample rate, no stem formats
+    const auto host = makeRegisteredHost (options);
+
+    try
+    {
+        makeInstance (*host);
+        FAIL() << "the instance should not initialise";
+    }
+    catch (const PluginError& e)
+    {
+        EXPECT_EQ (e.result, -20009); // the client cannot build a bus layout without stem formats
+    }
+
+    EXPECT_EQ (host->canUnloadNow(), 0);
+}
