@@ -348,4 +348,192 @@ enum JUCE_AAX_EFrameRate : std::underlying_type_t<AAX_EFrameRate>
 {
     ignoreUnused (result == AAX_SUCCESS, result == AAX_ERROR_NULL_OBJECT, result == AAX_ERROR_UNIMPLEMENTED);
 }
+
+//==============================================================================
+// The description calls and the GUI, in the form JUCE's client makes them.
+
+/** The client's algorithm context: pointers only, so that AAX_FIELD_INDEX gives 0, 1, 2, ... */
+struct ClientAlgorithmContext
+{
+    float** inputChannels;
+    float** outputChannels;
+    int32_t* bufferSize;
+    int32_t* bypass;
+    void* pluginInstance;
+    int32_t* isPrepared;
+    float* const* meterTapBuffers;
+    int32_t* sideChainBuffers;
+};
+
+enum ClientAlgorithmIDs
+{
+    inputChannels = AAX_FIELD_INDEX (ClientAlgorithmContext, inputChannels),
+    outputChannels = AAX_FIELD_INDEX (ClientAlgorithmContext, outputChannels),
+    bufferSize = AAX_FIELD_INDEX (ClientAlgorithmContext, bufferSize),
+    bypass = AAX_FIELD_INDEX (ClientAlgorithmContext, bypass),
+    pluginInstance = AAX_FIELD_INDEX (ClientAlgorithmContext, pluginInstance),
+    preparedFlag = AAX_FIELD_INDEX (ClientAlgorithmContext, isPrepared),
+    meterTapBuffers = AAX_FIELD_INDEX (ClientAlgorithmContext, meterTapBuffers),
+    sideChainBuffers = AAX_FIELD_INDEX (ClientAlgorithmContext, sideChainBuffers)
+};
+
+static_assert (sideChainBuffers == 7);
+
+void AAX_CALLBACK ClientProcessCallback (ClientAlgorithmContext* const instancesBegin[], const void* const instancesEnd)
+{
+    ignoreUnused (instancesBegin, instancesEnd);
+}
+
+[[maybe_unused]] void DescribesAComponent (AAX_IComponentDescriptor& desc, AAX_EStemFormat format)
+{
+    const AAX_CTypeID meterIDs[] = {0x4D657472u + static_cast<AAX_CTypeID> (0)};
+
+    desc.AddAudioIn (inputChannels);
+    desc.AddAudioOut (outputChannels);
+    desc.AddAudioBufferLength (bufferSize);
+    desc.AddDataInPort (bypass, sizeof (int32_t));
+    desc.AddPrivateData (pluginInstance, sizeof (void*));
+    desc.AddPrivateData (preparedFlag, sizeof (int32_t));
+    desc.AddMeters (meterTapBuffers, meterIDs, 1u);
+    desc.AddPrivateData (sideChainBuffers, sizeof (uintptr_t));
+    desc.AddSideChainIn (sideChainBuffers);
+    desc.AddAuxOutputStem (0, static_cast<int32_t> (format), String ("Aux").toRawUTF8());
+
+    AAX_IPropertyMap* const properties = desc.NewPropertyMap();
+    properties->AddProperty (AAX_eProperty_ManufacturerID, 0x4D616E75);
+    properties->AddProperty (AAX_eProperty_CanBypass, true);
+    properties->AddProperty (AAX_eProperty_InputStemFormat, static_cast<AAX_CPropertyValue> (format));
+    properties->AddProperty (AAX_eProperty_Constraint_MultiMonoSupport, false);
+    properties->AddProperty (AAX_eProperty_Meter_Type, AAX_eMeterType_Input);
+
+    desc.AddProcessProc_Native (ClientProcessCallback, properties);
+}
+
+[[maybe_unused]] bool HostSupportsStemFormat (AAX_EStemFormat stemFormat, const AAX_IFeatureInfo* featureInfo)
+{
+    AAX_ESupportLevel supportLevel;
+
+    if (featureInfo->SupportLevel (supportLevel) == AAX_SUCCESS && supportLevel == AAX_eSupportLevel_ByProperty)
+    {
+        std::unique_ptr<const AAX_IPropertyMap> props (featureInfo->AcquireProperties());
+
+        if (props != nullptr && props->GetProperty ((AAX_EProperty)stemFormat, (AAX_CPropertyValue*)&supportLevel) != 0)
+            return supportLevel == AAX_eSupportLevel_Supported;
+    }
+
+    return AAX_STEM_FORMAT_INDEX (stemFormat) <= 12;
+}
+
+class ClientGUI : public AAX_CEffectGUI
+{
+public:
+    ClientGUI() = default;
+    ~ClientGUI() override { DeleteViewContainer(); }
+
+    static AAX_IEffectGUI* AAX_CALLBACK Create() { return new ClientGUI(); }
+
+    void CreateViewContents() override {}
+
+    void CreateViewContainer() override
+    {
+        if (void* nativeViewToAttachTo = GetViewContainerPtr())
+            if (GetViewContainerType() == AAX_eViewContainer_Type_HWND)
+                ignoreUnused (nativeViewToAttachTo);
+    }
+
+    void DeleteViewContainer() override {}
+
+    AAX_Result GetViewSize (AAX_Point* viewSize) const override
+    {
+        *viewSize = {523.0f, 218.0f};
+        return AAX_SUCCESS;
+    }
+
+    AAX_Result ParameterUpdated (AAX_CParamID) override { return AAX_SUCCESS; }
+
+    AAX_Result SetControlHighlightInfo (AAX_CParamID, AAX_CBoolean isHighlighted, AAX_EHighlightColor colour) override
+    {
+        ignoreUnused (isHighlighted != 0, colour == AAX_eHighlightColor_Red);
+        return AAX_SUCCESS;
+    }
+
+    int ModifiersOfTheView() const
+    {
+        uint32 aaxViewMods = 0;
+
+        if (auto* viewContainer = GetViewContainer())
+            const_cast<AAX_IViewContainer*> (viewContainer)->GetModifiers (&aaxViewMods);
+
+        return (aaxViewMods & AAX_eModifiers_Shift) != 0 || (aaxViewMods & AAX_eModifiers_Alt) != 0 ? 1 : 0;
+    }
+
+    template <typename MethodType>
+    void CallMouseMethod (AAX_CParamID paramID, MethodType method)
+    {
+        if (auto* vc = GetViewContainer())
+        {
+            uint32_t mods = 0;
+            vc->GetModifiers (&mods);
+            (vc->*method) (paramID, mods);
+        }
+    }
+
+    void MouseDownDragUp (AAX_CParamID paramID)
+    {
+        CallMouseMethod (paramID, &AAX_IViewContainer::HandleParameterMouseDown);
+        CallMouseMethod (paramID, &AAX_IViewContainer::HandleParameterMouseDrag);
+        CallMouseMethod (paramID, &AAX_IViewContainer::HandleParameterMouseUp);
+
+        auto newSize = AAX_Point{523.0f, 218.0f};
+        ignoreUnused (GetViewContainer()->SetViewSize (newSize) == AAX_SUCCESS);
+    }
+
+    bool HasProcessor() const { return dynamic_cast<const ClientProcessor*> (GetEffectParameters()) != nullptr; }
+    ClientProcessor* Processor() { return dynamic_cast<ClientProcessor*> (GetEffectParameters()); }
+};
+
+[[maybe_unused]] void DescribesTheEffect (AAX_IEffectDescriptor& descriptor, const AAX_IFeatureInfo* featureInfo)
+{
+    descriptor.AddName ("TAVRO Vantrel");
+    descriptor.AddCategory (0);
+    descriptor.AddResourceInfo (AAX_eResourceType_PageTable, "PageTable.xml");
+
+    if (auto* meterProperties = descriptor.NewPropertyMap())
+    {
+        meterProperties->AddProperty (AAX_eProperty_Meter_Orientation, AAX_eMeterOrientation_TopRight);
+        descriptor.AddMeterDescription (0x4D657472u, "Meter", meterProperties);
+    }
+
+    descriptor.AddProcPtr ((void*)ClientGUI::Create, kAAX_ProcPtrID_Create_EffectGUI);
+    descriptor.AddProcPtr ((void*)CreateProcessor, kAAX_ProcPtrID_Create_EffectParameters);
+
+    if (auto* desc = descriptor.NewComponentDescriptor())
+    {
+        if (HostSupportsStemFormat (AAX_eStemFormat_Stereo, featureInfo))
+            DescribesAComponent (*desc, AAX_eStemFormat_Stereo);
+
+        descriptor.AddComponent (desc);
+    }
+}
+
+[[maybe_unused]] AAX_Result DescribesThePlugIn (AAX_ICollection* collection)
+{
+    std::unique_ptr<const AAX_IFeatureInfo> stemFormatFeatureInfo;
+
+    if (const auto* hostDescription = collection->DescriptionHost())
+        stemFormatFeatureInfo.reset (hostDescription->AcquireFeatureProperties (AAXATTR_ClientFeature_StemFormat));
+
+    if (auto* descriptor = collection->NewDescriptor())
+    {
+        DescribesTheEffect (*descriptor, stemFormatFeatureInfo.get());
+        collection->AddEffect ("com.tavro.vantrel", descriptor);
+        collection->SetManufacturerName ("Tavro Audio");
+        collection->AddPackageName ("Vantrel");
+        collection->AddPackageName ("TAVRO Vantrel");
+        collection->SetPackageVersion (0x10005);
+        return AAX_SUCCESS;
+    }
+
+    return AAX_ERROR_NULL_OBJECT;
+}
 }
