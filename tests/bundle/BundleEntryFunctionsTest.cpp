@@ -10,6 +10,7 @@
 
 #include <dlfcn.h>
 
+#include <stdexcept>
 #include <string>
 
 namespace BundleTests
@@ -335,5 +336,35 @@ TEST_F (BundleEntryFunctions, CollectionWithoutPluginDefinitionFailsAfterDescrib
     EXPECT_EQ (traces()[0].message, "AAX_CheckedResult - throwing AAX_ERROR_NULL_OBJECT (-20004)");
     EXPECT_EQ (traces()[1].priority, registrationTracePriority);
     EXPECT_EQ (traces()[1].message, "AAXRegisterPlugin exception caught: AAX_ERROR_NULL_OBJECT (-20004)");
+}
+
+TEST_F (BundleEntryFunctions, ExceptionsInMidDescriptionAreCaughtAfterEverythingIsUndone)
+{
+    installTraceHost();
+    auto& collection = host.factory.collection;
+
+    collection.failure = [] { throw std::runtime_error ("the host ran out of room"); };
+    IACFUnknown* definition = nullptr;
+    EXPECT_EQ (entry.registerPlugin (&host, &definition), AAX_ERROR_UNKNOWN_EXCEPTION);
+
+    collection.failure = [] { throw 42; };
+    EXPECT_EQ (entry.registerPlugin (&host, &definition), AAX_ERROR_UNKNOWN_EXCEPTION);
+
+    EXPECT_EQ (definition, nullptr) << "the out pointer is written only once the description succeeded";
+    EXPECT_EQ (collection.definition.references, 0);
+    EXPECT_EQ (collection.references, 0);
+    EXPECT_EQ (host.references, 0);
+    EXPECT_EQ (entry.canUnloadNow (nullptr), 0);
+
+    ASSERT_EQ (traces().size(), 2u);
+    EXPECT_EQ (traces()[0].priority, registrationTracePriority);
+    EXPECT_EQ (traces()[0].message, "AAXRegisterPlugin exception caught: the host ran out of room");
+    EXPECT_EQ (traces()[1].priority, registrationTracePriority);
+    EXPECT_EQ (traces()[1].message, "AAXRegisterPlugin exception caught: unknown");
+
+    // The bundle is still fine afterwards.
+    collection.failure = nullptr;
+    EXPECT_EQ (entry.registerPlugin (&host, &definition), ACF_OK);
+    EXPECT_EQ (definition, static_cast<IACFUnknown*> (&collection.definition));
 }
 } // namespace BundleTests

@@ -11,6 +11,7 @@
 #include <IACFComponentFactory.h>
 #include <acfunknown.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -121,6 +122,9 @@ public:
 
     AAX_Result SetManufacturerName (const char* name) override
     {
+        if (failure)
+            failure();
+
         manufacturerName = name;
         return AAX_SUCCESS;
     }
@@ -141,6 +145,9 @@ public:
 
     bool offersPluginDefinition = true;
     FakePluginDefinition definition;
+
+    /** Called by SetManufacturerName when set: a host object that fails by throwing in mid-description. */
+    std::function<void()> failure;
 
     std::vector<std::string> effectIDs;
     std::string manufacturerName;
