@@ -1,0 +1,332 @@
+// The processor under the threads a host really uses at once: an audio thread that never stops
+// processing, a host thread that automates every parameter and saves and restores the state, a
+// thread that reads the five level values, and (with a display) the editor open on the message
+// thread. The audio thread must see no lock and no allocation and must only ever produce finite
+// samples; ThreadSanitizer runs the same tests to find data races.
+
+#include "RealtimeProbe.h"
+
+#include "PluginProcessor.h"
+
+#include <gtest/gtest.h>
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <random>
+#include <thread>
+#include <vector>
+
+namespace
+{
+using namespace std::chrono_literals;
+
+constexpr double sampleRate = 48000.0;
+constexpr int blockSize = 256;
+
+// How long each test keeps its threads running. Sanitizer builds run several times slower, so
+// the duration is a time, not a number of blocks.
+std::chrono::milliseconds runTime()
+{
+    if (const auto* text = std::getenv ("VANTREL_CONCURRENCY_MS"))
+        return std::chrono::milliseconds (std::atoi (text));
+
+    return 1500ms;
+}
+
+std::unique_ptr<VantrelAudioProcessor> makePreparedProcessor (int numChannels)
+{
+    auto processor = std::make_unique<VantrelAudioProcessor>();
+    const auto set = numChannels == 1 ? juce::AudioChannelSet::mono() : juce::AudioChannelSet::stereo();
+    juce::AudioProcessor::BusesLayout layout;
+    layout.inputBuses.add (set);
+    layout.outputBuses.add (set);
+    EXPECT_TRUE (processor->setBusesLayout (layout));
+    processor->setRateAndBufferSizeDetails (sampleRate, blockSize);
+    processor->prepareToPlay (sampleRate, blockSize);
+    return processor;
+}
+
+// What the audio thread saw.
+struct AudioReport
+{
+    long blocks = 0;
+    long nonFiniteSamples = 0;
+    float largestMagnitude = 0.0f;
+    long allocations = 0;
+    long lockAttempts = 0;
+};
+
+// Runs processBlock back to back, as the host's real-time thread does, until told to stop. Block
+// lengths vary up to the prepared size; the input is a loud sine with a little noise.
+class AudioThread
+{
+public:
+    AudioThread (VantrelAudioProcessor& p, int channels)
+        : processor (p)
+        , numChannels (channels)
+        , thread ([this] { run(); })
+    {
+    }
+
+    AudioReport stop()
+    {
+        keepRunning = false;
+        thread.join();
+        return report;
+    }
+
+private:
+    void run()
+    {
+        juce::AudioBuffer<float> buffer (numChannels, blockSize);
+        juce::MidiBuffer midi;
+        std::minstd_rand random (7);
+        float phase = 0.0f;
+
+        const RealtimeProbe::ScopedWatchedThread watched;
+
+        while (keepRunning)
+        {
+            const auto length = 1 + (int)(random() % blockSize);
+            buffer.setSize (numChannels, length, false, false, true);
+
+            for (int i = 0; i < length; ++i)
+            {
+                const auto sample = 1.2f * std::sin (phase) + 0.01f * (float)((int)(random() % 200) - 100) / 100.0f;
+                phase += 0.03f;
+
+                for (int channel = 0; channel < numChannels; ++channel)
+                    buffer.setSample (channel, i, sample);
+            }
+
+            processor.processBlock (buffer, midi);
+            ++report.blocks;
+
+            for (int channel = 0; channel < numChannels; ++channel)
+                for (int i = 0; i < length; ++i)
+                {
+                    const auto sample = buffer.getSample (channel, i);
+
+                    if (!std::isfinite (sample))
+                        ++report.nonFiniteSamples;
+                    else
+                        report.largestMagnitude = std::max (report.largestMagnitude, std::abs (sample));
+                }
+        }
+
+        report.allocations = RealtimeProbe::allocations();
+        report.lockAttempts = RealtimeProbe::lockAttempts();
+    }
+
+    VantrelAudioProcessor& processor;
+    const int numChannels;
+    std::atomic<bool> keepRunning{true};
+    AudioReport report;
+    std::thread thread;
+};
+
+// A worker that repeats one job until stopped.
+class RepeatingThread
+{
+public:
+    explicit RepeatingThread (std::function<void (std::minstd_rand&)> jobToRepeat)
+        : job (std::move (jobToRepeat))
+        , thread (
+              [this]
+              {
+                  std::minstd_rand random (11);
+
+                  while (keepRunning)
+                  {
+                      job (random);
+                      ++repetitions;
+                  }
+              })
+    {
+    }
+
+    ~RepeatingThread() { stop(); }
+
+    long stop()
+    {
+        keepRunning = false;
+
+        if (thread.joinable())
+            thread.join();
+
+        return repetitions;
+    }
+
+private:
+    std::function<void (std::minstd_rand&)> job;
+    std::atomic<bool> keepRunning{true};
+    std::atomic<long> repetitions{0};
+    std::thread thread;
+};
+
+// Every parameter, one after the other, to a random value inside a gesture, the way a host plays
+// back automation or a control surface moves them.
+void automateEveryParameter (VantrelAudioProcessor& processor, std::minstd_rand& random)
+{
+    for (auto* parameter : processor.getParameters())
+    {
+        parameter->beginChangeGesture();
+        parameter->setValueNotifyingHost ((float)(random() % 1001) / 1000.0f);
+        parameter->endChangeGesture();
+    }
+}
+
+// States the restoring thread hands back: saved ones, and blocks a careless host might hand over.
+std::vector<juce::MemoryBlock> makeStatesToRestore (VantrelAudioProcessor& processor)
+{
+    std::vector<juce::MemoryBlock> states;
+
+    for (int variant = 0; variant < 4; ++variant)
+    {
+        std::minstd_rand random ((unsigned)variant + 1);
+        automateEveryParameter (processor, random);
+        states.emplace_back();
+        processor.getStateInformation (states.back());
+    }
+
+    auto truncated = states.front();
+    truncated.setSize (truncated.getSize() / 2);
+    states.push_back (truncated);
+
+    const char garbage[] = "VC2!\x20\x00\x00\x00<PARAM id=\"input\" value=\"inf\"/>  ";
+    states.emplace_back (garbage, sizeof (garbage));
+
+    return states;
+}
+
+void restoreAndSave (VantrelAudioProcessor& processor, const std::vector<juce::MemoryBlock>& states,
+                     std::minstd_rand& random)
+{
+    const auto& state = states[random() % states.size()];
+    processor.setStateInformation (state.getData(), (int)state.getSize());
+
+    juce::MemoryBlock saved;
+    processor.getStateInformation (saved);
+    ASSERT_GE (saved.getSize(), 9u);
+}
+
+void readLevels (const VantrelAudioProcessor& processor, std::atomic<long>& nonFiniteLevels)
+{
+    for (const auto level : {processor.inputLevelLeft(), processor.inputLevelRight(), processor.outputLevelLeft(),
+                             processor.outputLevelRight(), processor.clipLevel()})
+        if (!std::isfinite (level))
+            ++nonFiniteLevels;
+}
+
+void expectRealtimeSafeAndFinite (const AudioReport& report)
+{
+    EXPECT_GT (report.blocks, 10);
+    EXPECT_EQ (report.nonFiniteSamples, 0);
+
+    // Input gain, drive and output gain at their maxima still leave the clamped signal at no more
+    // than the output gain (10); with the clip stage bypassed the unclipped signal (input 1.21 at
+    // +20 dB) passes without clamp, times the output gain, plus the oversampler's filter ripple.
+    EXPECT_LT (report.largestMagnitude, 1.3f * 10.0f * 10.0f);
+
+    if (RealtimeProbe::isAvailable())
+    {
+        EXPECT_EQ (report.allocations, 0) << "the audio thread allocated";
+        EXPECT_EQ (report.lockAttempts, 0) << "the audio thread took a lock";
+    }
+}
+
+class EngineConcurrency : public testing::TestWithParam<int>
+{
+protected:
+    void SetUp() override { RealtimeProbe::reset(); }
+};
+}
+
+TEST_P (EngineConcurrency, AudioKeepsRunningWhileParametersStatesAndLevelsAreUsedElsewhere)
+{
+    auto processor = makePreparedProcessor (GetParam());
+    const auto states = makeStatesToRestore (*processor);
+    std::atomic<long> nonFiniteLevels{0};
+
+    AudioThread audio (*processor, GetParam());
+    RepeatingThread automation ([&] (std::minstd_rand& random) { automateEveryParameter (*processor, random); });
+    RepeatingThread restoring ([&] (std::minstd_rand& random) { restoreAndSave (*processor, states, random); });
+    RepeatingThread meters ([&] (std::minstd_rand&) { readLevels (*processor, nonFiniteLevels); });
+
+    std::this_thread::sleep_for (runTime());
+
+    EXPECT_GT (automation.stop(), 0);
+    EXPECT_GT (restoring.stop(), 0);
+    EXPECT_GT (meters.stop(), 0);
+    expectRealtimeSafeAndFinite (audio.stop());
+    EXPECT_EQ (nonFiniteLevels.load(), 0);
+}
+
+TEST_P (EngineConcurrency, OversamplingAndBypassSwitchedBetweenEveryBlock)
+{
+    auto processor = makePreparedProcessor (GetParam());
+    auto* quality = processor->apvts.getParameter ("quality");
+    auto* bypass = processor->apvts.getParameter ("clipBypass");
+    auto* drive = processor->apvts.getParameter ("clip");
+    ASSERT_NE (quality, nullptr);
+    ASSERT_NE (bypass, nullptr);
+    ASSERT_NE (drive, nullptr);
+
+    AudioThread audio (*processor, GetParam());
+    RepeatingThread switching (
+        [&] (std::minstd_rand& random)
+        {
+            quality->setValueNotifyingHost ((float)(random() % 2));
+            bypass->setValueNotifyingHost ((float)(random() % 2));
+            drive->setValueNotifyingHost (1.0f);
+            std::this_thread::yield();
+        });
+
+    std::this_thread::sleep_for (runTime());
+
+    EXPECT_GT (switching.stop(), 0);
+    expectRealtimeSafeAndFinite (audio.stop());
+}
+
+// The editor's timers read the levels and its attachments follow the parameters, on the message
+// thread, while the host's threads do their work.
+TEST_P (EngineConcurrency, EditorOpenOnTheMessageThreadWhileAudioAndAutomationRun)
+{
+    if (juce::Desktop::getInstance().getDisplays().getPrimaryDisplay() == nullptr)
+        GTEST_SKIP() << "no display to open the editor on";
+
+    auto processor = makePreparedProcessor (GetParam());
+    const auto states = makeStatesToRestore (*processor);
+
+    std::unique_ptr<juce::AudioProcessorEditor> editor (processor->createEditorIfNeeded());
+    ASSERT_NE (editor, nullptr);
+    editor->addToDesktop (juce::ComponentPeer::windowIsTemporary);
+    editor->setVisible (true);
+
+    {
+        AudioThread audio (*processor, GetParam());
+        RepeatingThread automation ([&] (std::minstd_rand& random) { automateEveryParameter (*processor, random); });
+        RepeatingThread restoring ([&] (std::minstd_rand& random) { restoreAndSave (*processor, states, random); });
+
+        juce::MessageManager::getInstance()->runDispatchLoopUntil ((int)runTime().count());
+
+        EXPECT_GT (automation.stop(), 0);
+        EXPECT_GT (restoring.stop(), 0);
+        expectRealtimeSafeAndFinite (audio.stop());
+    }
+
+    // Let the updates the other threads posted arrive before the editor goes.
+    juce::MessageManager::getInstance()->runDispatchLoopUntil (50);
+    processor->editorBeingDeleted (editor.get());
+    editor.reset();
+}
+
+INSTANTIATE_TEST_SUITE_P (MonoAndStereo, EngineConcurrency, testing::Values (1, 2),
+                          [] (const testing::TestParamInfo<int>& info)
+                          { return info.param == 1 ? std::string ("Mono") : std::string ("Stereo"); });

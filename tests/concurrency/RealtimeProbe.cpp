@@ -1,0 +1,234 @@
+#include "RealtimeProbe.h"
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+#include <pthread.h>
+
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer) || __has_feature(memory_sanitizer)
+#define VANTREL_PROBE_UNDER_SANITIZER 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+#define VANTREL_PROBE_UNDER_SANITIZER 1
+#endif
+
+namespace
+{
+thread_local bool watched = false;
+std::atomic<long> allocationCount{0};
+std::atomic<long> lockCount{0};
+}
+
+namespace RealtimeProbe
+{
+ScopedWatchedThread::ScopedWatchedThread() noexcept
+{
+    watched = true;
+}
+
+ScopedWatchedThread::~ScopedWatchedThread()
+{
+    watched = false;
+}
+
+long allocations() noexcept
+{
+    return allocationCount.load();
+}
+
+long lockAttempts() noexcept
+{
+    return lockCount.load();
+}
+
+void reset() noexcept
+{
+    allocationCount = 0;
+    lockCount = 0;
+}
+
+#if VANTREL_PROBE_UNDER_SANITIZER
+bool isAvailable() noexcept
+{
+    return false;
+}
+#else
+bool isAvailable() noexcept
+{
+    return true;
+}
+#endif
+}
+
+#if !VANTREL_PROBE_UNDER_SANITIZER
+
+//==============================================================================
+// Heap allocation: every form of operator new ends here.
+namespace
+{
+void* allocate (std::size_t size, std::size_t alignment = 0)
+{
+    if (watched)
+        ++allocationCount;
+
+    void* memory = nullptr;
+
+    if (alignment > alignof (std::max_align_t))
+    {
+        if (posix_memalign (&memory, alignment, size == 0 ? 1 : size) != 0)
+            memory = nullptr;
+    }
+    else
+    {
+        memory = std::malloc (size == 0 ? 1 : size);
+    }
+
+    if (memory == nullptr)
+        throw std::bad_alloc();
+
+    return memory;
+}
+
+void* allocateNoThrow (std::size_t size, std::size_t alignment = 0) noexcept
+{
+    try
+    {
+        return allocate (size, alignment);
+    }
+    catch (...)
+    {
+        return nullptr;
+    }
+}
+}
+
+void* operator new (std::size_t size)
+{
+    return allocate (size);
+}
+void* operator new[] (std::size_t size)
+{
+    return allocate (size);
+}
+void* operator new (std::size_t size, std::align_val_t a)
+{
+    return allocate (size, (std::size_t)a);
+}
+void* operator new[] (std::size_t size, std::align_val_t a)
+{
+    return allocate (size, (std::size_t)a);
+}
+void* operator new (std::size_t size, const std::nothrow_t&) noexcept
+{
+    return allocateNoThrow (size);
+}
+void* operator new[] (std::size_t size, const std::nothrow_t&) noexcept
+{
+    return allocateNoThrow (size);
+}
+void* operator new (std::size_t size, std::align_val_t a, const std::nothrow_t&) noexcept
+{
+    return allocateNoThrow (size, (std::size_t)a);
+}
+void* operator new[] (std::size_t size, std::align_val_t a, const std::nothrow_t&) noexcept
+{
+    return allocateNoThrow (size, (std::size_t)a);
+}
+
+void operator delete (void* p) noexcept
+{
+    std::free (p);
+}
+void operator delete[] (void* p) noexcept
+{
+    std::free (p);
+}
+void operator delete (void* p, std::size_t) noexcept
+{
+    std::free (p);
+}
+void operator delete[] (void* p, std::size_t) noexcept
+{
+    std::free (p);
+}
+void operator delete (void* p, std::align_val_t) noexcept
+{
+    std::free (p);
+}
+void operator delete[] (void* p, std::align_val_t) noexcept
+{
+    std::free (p);
+}
+void operator delete (void* p, std::size_t, std::align_val_t) noexcept
+{
+    std::free (p);
+}
+void operator delete[] (void* p, std::size_t, std::align_val_t) noexcept
+{
+    std::free (p);
+}
+void operator delete (void* p, const std::nothrow_t&) noexcept
+{
+    std::free (p);
+}
+void operator delete[] (void* p, const std::nothrow_t&) noexcept
+{
+    std::free (p);
+}
+void operator delete (void* p, std::align_val_t, const std::nothrow_t&) noexcept
+{
+    std::free (p);
+}
+void operator delete[] (void* p, std::align_val_t, const std::nothrow_t&) noexcept
+{
+    std::free (p);
+}
+
+//==============================================================================
+// Mutexes: JUCE's CriticalSection, std::mutex and the C library all lock through these entry points.
+// The executable's definitions come first in symbol lookup; they count and hand over to the C
+// library's own implementations under their internal names (no dlsym, which would lock itself).
+extern "C"
+{
+    int __pthread_mutex_lock (pthread_mutex_t*);
+    int __pthread_mutex_trylock (pthread_mutex_t*);
+    int __pthread_rwlock_rdlock (pthread_rwlock_t*);
+    int __pthread_rwlock_wrlock (pthread_rwlock_t*);
+
+    int pthread_mutex_lock (pthread_mutex_t* mutex)
+    {
+        if (watched)
+            ++lockCount;
+
+        return __pthread_mutex_lock (mutex);
+    }
+
+    int pthread_mutex_trylock (pthread_mutex_t* mutex)
+    {
+        if (watched)
+            ++lockCount;
+
+        return __pthread_mutex_trylock (mutex);
+    }
+
+    int pthread_rwlock_rdlock (pthread_rwlock_t* lock)
+    {
+        if (watched)
+            ++lockCount;
+
+        return __pthread_rwlock_rdlock (lock);
+    }
+
+    int pthread_rwlock_wrlock (pthread_rwlock_t* lock)
+    {
+        if (watched)
+            ++lockCount;
+
+        return __pthread_rwlock_wrlock (lock);
+    }
+}
+
+#endif
