@@ -127,7 +127,10 @@ TEST (DescriptionWrappers, FactoryAnsweringWithNullThrowsTheNullPointerCode)
     }
 
     EXPECT_EQ (context.refCount, 0); // the reference taken on the context was given back
-    EXPECT_EQ (AAX_VPropertyMap::Create (&context)->GetIUnknown(), nullptr);
+    // A map is still made, without host interfaces.
+    std::unique_ptr<AAX_VPropertyMap> map (AAX_VPropertyMap::Create (&context));
+    ASSERT_NE (map, nullptr);
+    EXPECT_EQ (map->GetIUnknown(), nullptr);
 }
 
 TEST (DescriptionWrappers, CollectionIsCreatedThroughTheFactoryAndForwards)
