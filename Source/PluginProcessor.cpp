@@ -327,6 +327,27 @@ void VantrelAudioProcessor::processPreparedBlock (juce::AudioBuffer<float>& buff
 
     mixer.setWetMixProportion (juce::jlimit (0.0f, 1.0f, clipMixSmoother.skip (numSamples)));
 
+    if (numSamples > 0)
+        processOversampledStages (buffer);
+    else
+        updateClipLevel (0); // nothing to clip: the clip level starts falling like the meters
+
+    // Filter overshoot from the way down is cut off, unless the clipping stage is bypassed.
+    if (!clipBypassed.load())
+        for (int channel = 0; channel < buffer.getNumChannels(); ++channel)
+            limitToUnity (buffer.getWritePointer (channel), numSamples);
+
+    outputGainSmoother.applyGain (buffer, numSamples);
+
+    processLevelDecay (outputLevelLeftSmoother, buffer, 0);
+    processLevelDecay (outputLevelRightSmoother, buffer, outputRightChannel);
+
+    publishLevels();
+}
+
+// Up to the oversampled rate, the clipping stage with its crossfade, and back to the host rate.
+void VantrelAudioProcessor::processOversampledStages (juce::AudioBuffer<float>& buffer) noexcept
+{
     auto& oversampler = *oversamplers[(size_t)juce::jlimit (0, 1, oversamplingIndex.load())];
 
     // The oversampler and the mixer were made for the prepared channels.
@@ -340,18 +361,6 @@ void VantrelAudioProcessor::processPreparedBlock (juce::AudioBuffer<float>& buff
     mixer.mixWetSamples (upsampled);
 
     oversampler.processSamplesDown (hostBlock);
-
-    // Filter overshoot from the way down is cut off, unless the clipping stage is bypassed.
-    if (!clipBypassed.load())
-        for (int channel = 0; channel < buffer.getNumChannels(); ++channel)
-            limitToUnity (buffer.getWritePointer (channel), numSamples);
-
-    outputGainSmoother.applyGain (buffer, numSamples);
-
-    processLevelDecay (outputLevelLeftSmoother, buffer, 0);
-    processLevelDecay (outputLevelRightSmoother, buffer, outputRightChannel);
-
-    publishLevels();
 }
 
 void VantrelAudioProcessor::takeControlTargets() noexcept

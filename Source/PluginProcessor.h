@@ -88,6 +88,7 @@ private:
     static juce::AudioProcessorValueTreeState::ParameterLayout createParameterLayout();
     float curveToNormalised (float curveValue) const;
     void processPreparedBlock (juce::AudioBuffer<float>& buffer) noexcept;
+    void processOversampledStages (juce::AudioBuffer<float>& buffer) noexcept;
     void takeControlTargets() noexcept;
     void runClipStage (const juce::dsp::AudioBlock<float>& block) noexcept;
     void updateClipLevel (int numOversampledSamples) noexcept;
