@@ -128,13 +128,11 @@ public:
                                         AAX_IPageTable& ioPageTable) const;
 
     //==============================================================================
-    /** The host's controller, transport and automation delegate; null before Initialize. */
+    /** The host's controller and transport, which JUCE's client reaches through these; null before Initialize. */
     AAX_IController* Controller();
     const AAX_IController* Controller() const;
     AAX_ITransport* Transport();
     const AAX_ITransport* Transport() const;
-    AAX_IAutomationDelegate* AutomationDelegate();
-    const AAX_IAutomationDelegate* AutomationDelegate() const;
 
 protected:
     /** Fills the chunk parser with the values of every parameter that goes into the controls chunk. */

@@ -424,10 +424,6 @@ public:
         mNotifyPending = false;
     }
 
-    //==============================================================================
-    const AAX_ITaperDelegate<T>* TaperDelegate() const noexcept { return mTaper.get(); }
-    const AAX_IDisplayDelegate<T>* DisplayDelegate() const noexcept { return mDisplay.get(); }
-
 private:
     /** With an automation delegate the host decides; without one the value is applied at once. */
     void RequestNormalizedValue (double normalizedValue)

@@ -26,11 +26,9 @@ public:
 
     /** Accepts a further code besides AAX_SUCCESS. */
     void AddAcceptedResult (AAX_Result inResult);
-    void ResetAcceptedResults();
 
     AAX_Result GetCurrentResult() const noexcept { return mCurrentResult; }
     AAX_Result LastError() const noexcept { return mLastError; }
-    void Clear() noexcept;
 
     operator AAX_Result() const noexcept { return mCurrentResult; }
 

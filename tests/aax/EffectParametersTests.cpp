@@ -2,6 +2,7 @@
 #include "AAX_CLinearTaperDelegate.h"
 #include "AAX_CNumberDisplayDelegate.h"
 #include "AAX_UIDs.h"
+#include "AAX_VPageTable.h"
 #include "FakeHost.h"
 
 #include <gtest/gtest.h>
@@ -114,6 +115,10 @@ TEST (EffectParameters, HostReachesOperationsByPosition)
     EXPECT_EQ (answer, host);
     model.effect->Release();
 
+    AAX_VPageTable pageTable (nullptr);
+    EXPECT_EQ ((CallSlot<AAX_Result, uint32_t, int32_t, AAX_IPageTable*> (host, 55, 0u, 0, &pageTable)),
+               AAX_ERROR_UNIMPLEMENTED);
+
     const auto before = model.effect->effectInitCalls;
     EXPECT_EQ ((CallSlot<AAX_Result> (host, 54)), AAX_SUCCESS); // EffectInit
     EXPECT_EQ (model.effect->effectInitCalls, before + 1);
@@ -167,6 +172,15 @@ TEST (EffectParameters, ChunkIndexAndParameterLookups)
     Model empty ({});
     EXPECT_EQ (empty.effect->GetParameterIndex ("drive", &index), AAX_ERROR_INVALID_PARAMETER_ID);
     EXPECT_EQ (index, -1);
+
+    EXPECT_EQ (model.effect->Manager().GetParameterByID (nullptr), nullptr);
+    EXPECT_EQ (model.effect->Manager().GetParameterByID ("driv"), nullptr);
+    EXPECT_NE (model.effect->Manager().GetParameterByID ("drive"), nullptr);
+
+    // A second parameter with a known identifier is not added; its owner keeps it.
+    const std::unique_ptr<AAX_IParameter> duplicate (aaxtest::MakeFloatParameter ("drive"));
+    model.effect->Manager().AddParameter (duplicate.get());
+    EXPECT_EQ (model.effect->Manager().NumParameters(), 1);
 }
 
 TEST (EffectParameters, StepCountThatDoesNotFitIsAnOverflow)

@@ -6,69 +6,6 @@
 
 namespace aaxtest
 {
-namespace
-{
-    HandMadeHostServices& Self (void* self)
-    {
-        return *static_cast<HandMadeHostServices*> (self);
-    }
-
-    ACFRESULT QueryInterfaceSlot (void*, const acfUID&, void** ppOut)
-    {
-        *ppOut = nullptr;
-        return ACF_E_NOINTERFACE;
-    }
-
-    acfUInt32 AddRefSlot (void* self)
-    {
-        return static_cast<acfUInt32> (++Self (self).refCount);
-    }
-    acfUInt32 ReleaseSlot (void* self)
-    {
-        return static_cast<acfUInt32> (--Self (self).refCount);
-    }
-
-    AAX_Result AssertSlot (void* self, const char*, int32_t, const char*)
-    {
-        Self (self).calls.push_back ("Assert");
-        return AAX_SUCCESS;
-    }
-
-    AAX_Result TraceSlot (void* self, int32_t priority, const char* message)
-    {
-        Self (self).traces.push_back ({priority, message});
-        return AAX_SUCCESS;
-    }
-
-    AAX_Result StackTraceSlot (void* self, int32_t, int32_t, const char* message)
-    {
-        Self (self).stackTraces.push_back (message);
-        return AAX_SUCCESS;
-    }
-
-    AAX_Result HandleAssertFailureSlot (void* self, const char* file, int32_t line, const char* expression,
-                                        int32_t flags)
-    {
-        Self (self).assertions.push_back ({file, line, expression, flags});
-        return AAX_SUCCESS;
-    }
-
-    // Positions 0 to 6 of the host-services interface.
-    void* const kServicesVtable[] = {reinterpret_cast<void*> (&QueryInterfaceSlot),
-                                     reinterpret_cast<void*> (&AddRefSlot),
-                                     reinterpret_cast<void*> (&ReleaseSlot),
-                                     reinterpret_cast<void*> (&AssertSlot),
-                                     reinterpret_cast<void*> (&TraceSlot),
-                                     reinterpret_cast<void*> (&StackTraceSlot),
-                                     reinterpret_cast<void*> (&HandleAssertFailureSlot)};
-}
-
-HandMadeHostServices::HandMadeHostServices (int version)
-    : vtable (kServicesVtable)
-    , highestVersion (version)
-{
-}
-
 ACFRESULT FakeServicesHost::QueryInterface (const acfIID iid, void** ppOut)
 {
     *ppOut = nullptr;
@@ -102,8 +39,8 @@ ACFRESULT FakeServicesHost::Factory::CreateComponent (const acfCLSID clsid, IACF
     if (version == 0 || version > owner.services.highestVersion)
         return ACF_E_NOINTERFACE;
 
-    *ppOut = &owner.services;
-    ++owner.services.refCount;
+    *ppOut = static_cast<AAX_IACFHostServices_V3*> (&owner.services);
+    owner.services.AddRef();
     return ACF_OK;
 }
 

@@ -30,11 +30,10 @@ public:
 };
 
 //==============================================================================
-/** A host's services, built by hand as a table of functions, so that the positions the library calls
-    are checked independently of the library's own class declarations.
-*/
-struct HandMadeHostServices
+/** The host's services in all three versions; the factory hands out only the versions a test allows. */
+class RecordingHostServices : public StackObject<AAX_IACFHostServices_V3>
 {
+public:
     struct Assertion
     {
         std::string file;
@@ -43,24 +42,55 @@ struct HandMadeHostServices
         int32_t flags;
     };
 
-    struct Trace
+    struct TraceLine
     {
         int32_t priority;
         std::string message;
     };
 
-    explicit HandMadeHostServices (int highestVersion);
+    explicit RecordingHostServices (int version)
+        : highestVersion (version)
+    {
+    }
 
-    void* const* vtable;
+    ACFRESULT QueryInterface (const acfIID, void** ppOut) override
+    {
+        *ppOut = nullptr;
+        return ACF_E_NOINTERFACE;
+    }
+
+    AAX_Result Assert (const char*, int32_t, const char*) override
+    {
+        calls.push_back ("Assert");
+        return AAX_SUCCESS;
+    }
+
+    AAX_Result Trace (int32_t priority, const char* message) override
+    {
+        traces.push_back ({priority, message});
+        return AAX_SUCCESS;
+    }
+
+    AAX_Result StackTrace (int32_t, int32_t, const char* message) override
+    {
+        stackTraces.push_back (message);
+        return AAX_SUCCESS;
+    }
+
+    AAX_Result HandleAssertFailure (const char* file, int32_t line, const char* expression, int32_t flags) override
+    {
+        assertions.push_back ({file, line, expression, flags});
+        return AAX_SUCCESS;
+    }
+
     int highestVersion;
-    int refCount = 0;
-    std::vector<Trace> traces;
+    std::vector<TraceLine> traces;
     std::vector<Assertion> assertions;
     std::vector<std::string> stackTraces;
     std::vector<std::string> calls; // "Assert" for a call of position 3
 };
 
-/** The host's unknown with a component factory that creates HandMadeHostServices. */
+/** The host's unknown with a component factory that creates RecordingHostServices. */
 class FakeServicesHost : public StackObject<IACFUnknown>
 {
 public:
@@ -99,7 +129,7 @@ public:
         std::vector<std::string> createdVersions;
     };
 
-    HandMadeHostServices services;
+    RecordingHostServices services;
     FactoryAnswer factoryAnswer;
     Factory factory{*this};
     std::vector<std::string> releaseOrder;
@@ -273,7 +303,8 @@ public:
     AAX_Result EffectInit() override
     {
         for (const auto& spec : parameterSpecs)
-            mParameterManager.AddParameter (MakeFloatParameter (spec.identifier.c_str(), spec.defaultValue));
+            if (mParameterManager.GetParameterByID (spec.identifier.c_str()) == nullptr)
+                mParameterManager.AddParameter (MakeFloatParameter (spec.identifier.c_str(), spec.defaultValue));
 
         ++effectInitCalls;
         return AAX_SUCCESS;

@@ -18,6 +18,44 @@ TEST (HostServices, WithoutWrapperTracesAndAssertionsAreDropped)
     SUCCEED(); // nothing to call and nothing crashes
 }
 
+namespace
+{
+/** The function at a position of an object's table, called as the host's side would. */
+template <typename Result, typename... Args>
+Result CallSlot (void* object, size_t position, Args... args)
+{
+    auto* const* table = *static_cast<void* const* const*> (object);
+    using Function = Result (*) (void*, Args...);
+    return reinterpret_cast<Function> (table[position]) (object, args...);
+}
+}
+
+TEST (HostServices, InterfaceOperationsSitAtTheirPositions)
+{
+    aaxtest::RecordingHostServices services (3);
+    void* object = static_cast<AAX_IACFHostServices_V3*> (&services);
+
+    CallSlot<AAX_Result, const char*, int32_t, const char*> (object, 3, "f", 1, "n");
+    CallSlot<AAX_Result, int32_t, const char*> (object, 4, 7, "trace");
+    CallSlot<AAX_Result, int32_t, int32_t, const char*> (object, 5, 1, 2, "stack");
+    CallSlot<AAX_Result, const char*, int32_t, const char*, int32_t> (object, 6, "file", 9, "expr", 1);
+
+    EXPECT_EQ (services.calls, std::vector<std::string>{"Assert"});
+    ASSERT_EQ (services.traces.size(), 1u);
+    EXPECT_EQ (services.traces[0].message, "trace");
+    EXPECT_EQ (services.stackTraces, std::vector<std::string>{"stack"});
+    ASSERT_EQ (services.assertions.size(), 1u);
+    EXPECT_EQ (services.assertions[0].expression, "expr");
+
+    FakeServicesHost host (3);
+    void* created = nullptr;
+    EXPECT_EQ ((CallSlot<ACFRESULT, const acfUID*, IACFUnknown*, const acfUID*, void**> (
+                   static_cast<IACFComponentFactory*> (&host.factory), 3, &AAXCompID_HostServices, nullptr,
+                   &IID_IAAXHostServicesV1, &created)),
+               ACF_OK);
+    EXPECT_EQ (created, static_cast<AAX_IACFHostServices_V3*> (&host.services));
+}
+
 TEST (HostServices, TraceReachesPositionFourOfVersionOne)
 {
     FakeServicesHost host (3);

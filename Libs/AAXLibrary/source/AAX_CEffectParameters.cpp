@@ -788,16 +788,6 @@ const AAX_ITransport* AAX_CEffectParameters::Transport() const
     return mHostTransport.get();
 }
 
-AAX_IAutomationDelegate* AAX_CEffectParameters::AutomationDelegate()
-{
-    return mHostAutomation.get();
-}
-
-const AAX_IAutomationDelegate* AAX_CEffectParameters::AutomationDelegate() const
-{
-    return mHostAutomation.get();
-}
-
 //==============================================================================
 void AAX_CEffectParameters::BuildChunkData() const
 {

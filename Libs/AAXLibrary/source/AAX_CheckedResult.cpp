@@ -40,14 +40,3 @@ void AAX_CheckedResult::AddAcceptedResult (AAX_Result inResult)
 {
     mAcceptedResults.insert (inResult);
 }
-
-void AAX_CheckedResult::ResetAcceptedResults()
-{
-    mAcceptedResults = {AAX_SUCCESS};
-}
-
-void AAX_CheckedResult::Clear() noexcept
-{
-    mCurrentResult = AAX_SUCCESS;
-    mLastError = AAX_SUCCESS;
-}
