@@ -504,6 +504,12 @@ void VantrelAudioProcessor::setStateInformation (const void* data, int sizeInByt
     if (textLength <= 0)
         return;
 
+    // The framework's string and XML code step through UTF-8 by lead bytes and read past the end
+    // of a text whose sequences are malformed or cut short; such a text is no document, and the
+    // state stays as it was.
+    if (!juce::CharPointer_UTF8::isValidString (bytes + headerSize, textLength))
+        return;
+
     const auto xml = juce::parseXML (juce::String::fromUTF8 (bytes + headerSize, textLength));
 
     if (xml == nullptr)
