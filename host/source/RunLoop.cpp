@@ -168,6 +168,11 @@ void RunLoop::runOnce (std::chrono::milliseconds maxWait)
 
     for (auto& source : sources)
     {
+        // A descriptor found closed counts again once its number is open again (a new connection may
+        // have been given the same number before its owner told the loop).
+        if (!source.valid)
+            source.valid = ::fcntl (source.fd, F_GETFD) != -1;
+
         if (source.valid)
         {
             descriptors.push_back ({source.fd, POLLIN, 0});
@@ -189,24 +194,26 @@ void RunLoop::runOnce (std::chrono::milliseconds maxWait)
             if (events == 0)
                 continue;
 
-            const auto& source = polled[i];
+            const auto& polledSource = polled[i];
 
-            // A callback earlier in this pass may have removed this source.
-            if (!isSourceRegistered (source.fd, source.userData))
+            // A callback earlier in this pass may have removed (or replaced) this source.
+            const auto registered = std::find_if (
+                sources.begin(), sources.end(),
+                [&] (const Source& s) { return s.fd == polledSource.fd && s.userData == polledSource.userData; });
+
+            if (registered == sources.end())
                 continue;
 
             if ((events & POLLNVAL) != 0)
             {
                 // Closed without being unregistered: leave it out of later waits instead of spinning on it.
-                for (auto& registered : sources)
-                    if (registered.fd == source.fd && registered.userData == source.userData)
-                        registered.valid = false;
-
+                registered->valid = false;
                 std::fprintf (stderr, "aax-host: descriptor %d was closed while registered with the run loop\n",
-                              source.fd);
+                              polledSource.fd);
                 continue;
             }
 
+            const auto source = *registered; // the callback may change the list
             source.callback (source.fd, source.userData);
         }
 

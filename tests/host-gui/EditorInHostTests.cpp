@@ -202,6 +202,35 @@ TEST_F (HostGuiTest, ReopenedWindowStillDrawsWithTheEmbeddedFont)
     EXPECT_LT (meanDifference (second, first), 1.0);
 }
 
+TEST_F (HostGuiTest, EditorOfANewInstanceWorksAfterTheFirstInstanceIsGone)
+{
+    openWindow();
+    captureSettled();
+    closeWindow();
+
+    // With the last instance gone JUCE shuts its message loop down; the next instance starts a new one,
+    // which must be attached to the host's run loop again.
+    const auto* stereo = &effect->components.back();
+    instance.reset();
+    serve (50ms);
+    EXPECT_EQ (aaxhost::RunLoop::getMain().getNumFds(), 0u) << "JUCE's descriptors are still attached";
+
+    instance = host->createInstance (*effect, *stereo, {});
+
+    openWindow();
+    const auto& reference = getReferenceImage();
+    const auto picture = captureSettled();
+    EXPECT_LT (shareOfDifferingPixels (picture, reference, renderingTolerance), acceptedShareOfDifferingPixels);
+
+    // A timer and a posted click of the new message loop.
+    setParameter ("clipBypass", 1.0);
+    serve (100ms);
+    setParameter ("clip", 0.6);
+    EXPECT_TRUE (serveUntil ([&] { return getParameter ("clipBypass") == 0.0; })) << "the posted click was lost";
+    EXPECT_TRUE (serveUntil ([&] { return meanDifference (capture(), reference, clipLabelArea) < 3.0; }, 2s))
+        << "the caption's timer did not fire";
+}
+
 TEST_F (HostGuiTest, NothingOfThePluginIsLeftAliveAfterTheWindowAndInstanceGo)
 {
     openWindow();

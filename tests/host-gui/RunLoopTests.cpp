@@ -132,6 +132,39 @@ TEST (RunLoop, ADescriptorRemovedByAnEarlierCallbackIsNotCalledInTheSamePass)
     functions->removeFd (second.readEnd(), &secondCounter);
 }
 
+TEST (RunLoop, ADescriptorClosedWhileRegisteredIsLeftOutUntilItsNumberIsOpenAgain)
+{
+    const auto* functions = findRunLoopFunctions();
+    ASSERT_NE (functions, nullptr);
+
+    Counter counter;
+    int fds[2] = {-1, -1};
+    ASSERT_EQ (::pipe2 (fds, O_CLOEXEC | O_NONBLOCK), 0);
+    const auto readEnd = fds[0];
+    ASSERT_EQ (functions->addFd (readEnd, countFd, &counter), 0);
+
+    ::close (fds[0]);
+    ::close (fds[1]);
+
+    // The loop must still wait rather than spin on the dead descriptor.
+    const auto start = RunLoop::Clock::now();
+    for (int pass = 0; pass < 4; ++pass)
+        RunLoop::getMain().runOnce (30ms);
+
+    EXPECT_GE (RunLoop::Clock::now() - start, 80ms);
+    EXPECT_EQ (counter.calls, 0);
+
+    // A new pipe gets the lowest free numbers, so the registered number is open again.
+    Pipe reopened;
+    ASSERT_EQ (reopened.readEnd(), readEnd);
+    counter.pipe = &reopened;
+    reopened.signal();
+    RunLoop::getMain().runUntil ([&] { return counter.calls > 0; }, 1s);
+    EXPECT_EQ (counter.calls, 1);
+
+    functions->removeFd (readEnd, &counter);
+}
+
 TEST (RunLoop, CallsObserversBeforeEveryWait)
 {
     const auto* functions = findRunLoopFunctions();
