@@ -16,7 +16,7 @@ namespace
 
     // Pixels rendered by OpenGL and by JUCE's software renderer differ a little along antialiased edges.
     constexpr int renderingTolerance = 40;
-    constexpr double acceptedShareOfDifferingPixels = 0.02;
+    constexpr double acceptedShareOfDifferingPixels = 0.005;
 }
 
 TEST_F (HostGuiTest, WindowHasTheEditorsSizeAndShowsWhatTheEditorRenders)
@@ -36,7 +36,7 @@ TEST_F (HostGuiTest, WindowHasTheEditorsSizeAndShowsWhatTheEditorRenders)
     ASSERT_EQ (picture.width, reference.width);
     ASSERT_EQ (picture.height, reference.height);
     EXPECT_LT (shareOfDifferingPixels (picture, reference, renderingTolerance), acceptedShareOfDifferingPixels);
-    EXPECT_LT (meanDifference (picture, reference), 3.0);
+    EXPECT_LT (meanDifference (picture, reference), 1.0);
 }
 
 TEST_F (HostGuiTest, ViewContainerHandsTheEditorTheHostWindowAsAnX11View)
