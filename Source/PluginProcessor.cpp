@@ -510,7 +510,15 @@ void VantrelAudioProcessor::setStateInformation (const void* data, int sizeInByt
     if (!juce::CharPointer_UTF8::isValidString (bytes + headerSize, textLength))
         return;
 
-    const auto xml = juce::parseXML (juce::String::fromUTF8 (bytes + headerSize, textLength));
+    const auto text = juce::String::fromUTF8 (bytes + headerSize, textLength);
+
+    // JUCE's XML parser never returns from an element whose content holds a processing
+    // instruction followed by text ("<a><?p?>t</a>"). The plug-in writes no processing
+    // instruction but the declaration at the start, so a text with another is none of its states.
+    if (text.indexOf (1, "<?") >= 0)
+        return;
+
+    const auto xml = juce::parseXML (text);
 
     if (xml == nullptr)
         return;
