@@ -74,9 +74,19 @@ inline __m128 clipFourSamples (__m128 samples, const ClipConstants& c, float* ov
     _mm_storeu_ps (overshoots, _mm_min_ps (_mm_sub_ps (c.one, x), c.zero));
 
     const auto a = _mm_andnot_ps (c.signBit, x);
-    const auto distance = _mm_add_ps (_mm_sub_ps (a, c.knee), c.minusOne);
-    const auto bent = _mm_sub_ps (c.one, _mm_div_ps (_mm_mul_ps (distance, distance), c.kneeTimesFour));
-    const auto y = select (_mm_cmple_ps (a, c.kneeStart), a, select (_mm_cmpge_ps (a, c.kneeEnd), c.one, bent));
+    const auto belowKnee = _mm_cmple_ps (a, c.kneeStart);
+    const auto aboveKnee = _mm_cmpge_ps (a, c.kneeEnd);
+    auto y = select (belowKnee, a, c.one);
+
+    // The division is the expensive part; it is needed only when a sample lies in the knee (or is
+    // NaN, which lies nowhere).
+    if (_mm_movemask_ps (_mm_or_ps (belowKnee, aboveKnee)) != 0xf)
+    {
+        const auto distance = _mm_add_ps (_mm_sub_ps (a, c.knee), c.minusOne);
+        const auto bent = _mm_sub_ps (c.one, _mm_div_ps (_mm_mul_ps (distance, distance), c.kneeTimesFour));
+        y = select (belowKnee, a, select (aboveKnee, c.one, bent));
+    }
+
     const auto sign =
         _mm_or_ps (_mm_and_ps (_mm_cmpgt_ps (x, c.zero), c.one), _mm_and_ps (_mm_cmplt_ps (x, c.zero), c.minusOne));
 
@@ -119,7 +129,7 @@ void limitToUnity (float* samples, int numSamples) noexcept
 }
 
 // The root-mean-square level of one channel, 0 where there is nothing to measure. Each square is
-// taken in single precision and summed in double precision; eight running sums instead of one
+// taken in single precision and summed in double precision; sixteen running sums instead of one
 // let the additions overlap (the order of the additions only moves the double's last bits).
 float rmsLevel (const juce::AudioBuffer<float>& buffer, int channel, int numSamples) noexcept
 {
@@ -127,31 +137,25 @@ float rmsLevel (const juce::AudioBuffer<float>& buffer, int channel, int numSamp
         return 0.0f;
 
     const auto* samples = buffer.getReadPointer (channel);
-    constexpr int numSums = 8;
+    constexpr int numSums = 16;
     double sums[numSums]{};
     int i = 0;
 
 #if JUCE_USE_SSE_INTRINSICS
-    // Sum j takes the squares of samples j, j + 8, j + 16, ...: two sums per register.
-    __m128d sums01 = _mm_setzero_pd(), sums23 = _mm_setzero_pd(), sums45 = _mm_setzero_pd(), sums67 = _mm_setzero_pd();
+    // Sum j takes the squares of samples j, j + 16, j + 32, ...: two sums per register.
+    __m128d lanes[numSums / 2]{};
 
     for (; i + numSums <= numSamples; i += numSums)
-    {
-        const auto low = _mm_loadu_ps (samples + i);
-        const auto high = _mm_loadu_ps (samples + i + 4);
-        const auto lowSquares = _mm_mul_ps (low, low);
-        const auto highSquares = _mm_mul_ps (high, high);
+        for (int quad = 0; quad < numSums / 4; ++quad)
+        {
+            const auto four = _mm_loadu_ps (samples + i + 4 * quad);
+            const auto squares = _mm_mul_ps (four, four);
+            lanes[2 * quad] = _mm_add_pd (lanes[2 * quad], _mm_cvtps_pd (squares));
+            lanes[2 * quad + 1] = _mm_add_pd (lanes[2 * quad + 1], _mm_cvtps_pd (_mm_movehl_ps (squares, squares)));
+        }
 
-        sums01 = _mm_add_pd (sums01, _mm_cvtps_pd (lowSquares));
-        sums23 = _mm_add_pd (sums23, _mm_cvtps_pd (_mm_movehl_ps (lowSquares, lowSquares)));
-        sums45 = _mm_add_pd (sums45, _mm_cvtps_pd (highSquares));
-        sums67 = _mm_add_pd (sums67, _mm_cvtps_pd (_mm_movehl_ps (highSquares, highSquares)));
-    }
-
-    _mm_storeu_pd (sums + 0, sums01);
-    _mm_storeu_pd (sums + 2, sums23);
-    _mm_storeu_pd (sums + 4, sums45);
-    _mm_storeu_pd (sums + 6, sums67);
+    for (int pair = 0; pair < numSums / 2; ++pair)
+        _mm_storeu_pd (sums + 2 * pair, lanes[pair]);
 #else
     for (; i + numSums <= numSamples; i += numSums)
         for (int lane = 0; lane < numSums; ++lane)
@@ -167,7 +171,11 @@ float rmsLevel (const juce::AudioBuffer<float>& buffer, int channel, int numSamp
         sums[0] += (double)(sample * sample);
     }
 
-    const auto sum = ((sums[0] + sums[1]) + (sums[2] + sums[3])) + ((sums[4] + sums[5]) + (sums[6] + sums[7]));
+    auto sum = 0.0;
+
+    for (const auto partialSum : sums)
+        sum += partialSum;
+
     return static_cast<float> (std::sqrt (sum / numSamples));
 }
 
