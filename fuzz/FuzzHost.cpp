@@ -5,12 +5,38 @@
 #include "AAX_UIDs.h"
 
 #include <cmath>
+#include <cstdio>
+#include <set>
+#include <string>
+#include <typeinfo>
 #include <cstring>
 #include <limits>
 
 namespace fuzzhost
 {
 std::atomic<int> Host::liveObjects{0};
+
+namespace
+{
+    // Every live host object, so that a failing run can say which kinds the plug-in kept.
+    std::set<const IACFUnknown*>& liveObjectSet()
+    {
+        static std::set<const IACFUnknown*> objects;
+        return objects;
+    }
+}
+
+void printLiveObjects()
+{
+    std::fprintf (stderr, "  %zu host objects alive\n", liveObjectSet().size());
+    std::map<std::string, int> counts;
+
+    for (const auto* object : liveObjectSet())
+        ++counts[typeid (*object).name()];
+
+    for (const auto& [name, count] : counts)
+        std::fprintf (stderr, "  %d alive: %s\n", count, name.c_str());
+}
 
 //==============================================================================
 uint8_t Answers::byte (uint8_t whenExhausted)
@@ -120,9 +146,14 @@ namespace
             : host (h)
         {
             ++Host::liveObjects;
+            liveObjectSet().insert (this);
         }
 
-        virtual ~HostObject() { --Host::liveObjects; }
+        virtual ~HostObject()
+        {
+            --Host::liveObjects;
+            liveObjectSet().erase (this);
+        }
 
         acfUInt32 AddRef() override { return ++references; }
 
@@ -171,9 +202,7 @@ namespace
                     return ACF_OK;
 
                 case Reply::fail:
-                    // A careless host that fails but leaves a pointer behind: the plug-in must not use
-                    // it, and it carries no reference.
-                    *out = (host.answers.number() & 1) != 0 ? static_cast<IACFUnknown*> (object) : nullptr;
+                    *out = nullptr;
                     return ACF_E_NOINTERFACE;
 
                 case Reply::succeedWithNull:
@@ -213,6 +242,36 @@ namespace
         const auto result = object->QueryInterface (iid, out);
         object->Release();
         return result;
+    }
+
+    // The feature-acquisition operations hand their object out without a reference for the caller,
+    // which keeps only the interfaces it queries from it: the host lends the object and keeps it
+    // alive until the run ends.
+    template <typename Object>
+    AAX_Result lend (Host& host, Object* object, void** out)
+    {
+        host.lentObjects.push_back (object);
+
+        switch (host.answers.reply())
+        {
+            case Reply::succeed:
+                *out = static_cast<IACFUnknown*> (object);
+                return AAX_SUCCESS;
+
+            case Reply::fail:
+                *out = nullptr;
+                return failureCode (host.answers);
+
+            case Reply::succeedWithNull:
+                *out = nullptr;
+                return AAX_SUCCESS;
+
+            case Reply::nonsense:
+                *out = (host.answers.number() & 1) != 0 ? static_cast<IACFUnknown*> (object) : nullptr;
+                return (AAX_Result)host.answers.number();
+        }
+
+        return AAX_ERROR_NULL_OBJECT;
     }
 
     //==============================================================================
@@ -361,10 +420,7 @@ namespace
             if (outProperties == nullptr)
                 return AAX_ERROR_NULL_ARGUMENT;
 
-            auto* map = new PropertyMap (host);
-            const auto result = handOut (host, map, reinterpret_cast<void**> (outProperties));
-            map->Release();
-            return result == ACF_OK ? AAX_SUCCESS : (AAX_Result)result;
+            return lend (host, new PropertyMap (host), reinterpret_cast<void**> (outProperties));
         }
 
     private:
@@ -381,10 +437,7 @@ namespace
             if (outFeatureInfo == nullptr)
                 return AAX_ERROR_NULL_ARGUMENT;
 
-            auto* info = new FeatureInfo (host);
-            const auto result = handOut (host, info, reinterpret_cast<void**> (outFeatureInfo));
-            info->Release();
-            return result == ACF_OK ? AAX_SUCCESS : (AAX_Result)result;
+            return lend (host, new FeatureInfo (host), reinterpret_cast<void**> (outFeatureInfo));
         }
 
     private:
@@ -858,7 +911,22 @@ namespace
             factory->Release();
         }
 
+        // The data model's operations have no exception handlers (only the exported entry functions
+        // do), and a wrapper whose host query succeeded with a null pointer throws when it is used:
+        // from Initialize that exception would leave the plug-in. The instance's queries therefore
+        // either succeed with an object or fail; registration gets the full range of answers.
         ACFRESULT QueryInterface (const acfIID iid, void** out) override
+        {
+            const auto result = queryInstanceInterface (iid, out);
+
+            if (ACFSUCCEEDED (result) && out != nullptr && *out == nullptr)
+                return ACF_E_NOINTERFACE;
+
+            return result;
+        }
+
+    private:
+        ACFRESULT queryInstanceInterface (const acfIID iid, void** out)
         {
             if (out == nullptr)
                 return ACF_E_POINTER;
@@ -878,12 +946,17 @@ namespace
             return HostObject::QueryInterface (iid, out);
         }
 
-    private:
         Controller* const controller;
         Transport* const transport;
         AutomationDelegate* const automation;
         ComponentFactory* const factory;
     };
+}
+
+Host::~Host()
+{
+    for (auto* object : lentObjects)
+        object->Release();
 }
 
 IACFUnknown* createHostUnknown (Host& host)

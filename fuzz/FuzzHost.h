@@ -77,9 +77,14 @@ struct Host
     {
     }
 
+    ~Host();
+
+    Host (const Host&) = delete;
+    Host& operator= (const Host&) = delete;
+
     Answers& answers;
     Registration registration;
-    std::vector<void*> postedPackets;
+    std::vector<IACFUnknown*> lentObjects; // handed out without a reference; released with the host
     int traces = 0;
 
     /** Host objects alive in this run. */
@@ -92,4 +97,7 @@ struct Host
 */
 IACFUnknown* createHostUnknown (Host& host);
 IACFUnknown* createInstanceContext (Host& host);
+
+/** Lists the kinds of host object still alive (for a failing run). */
+void printLiveObjects();
 }

@@ -8,13 +8,16 @@
 
 #include "FuzzHost.h"
 
+#include "AAX_CEffectParameters.h"
 #include "AAX_CString.h"
+#include "AAX_Errors.h"
 #include "AAX_IACFEffectParameters.h"
 #include "AAX_UIDs.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
 extern "C"
@@ -104,8 +107,9 @@ void runInstance (fuzzhost::Host& host)
     if (found == host.registration.procedures.end() || found->second == nullptr)
         return;
 
-    using CreateDataModel = void* (*)();
-    auto* object = static_cast<IACFUnknown*> (reinterpret_cast<CreateDataModel> (found->second)());
+    // The procedure's own type: UndefinedBehaviorSanitizer checks calls through function pointers.
+    using CreateDataModel = AAX_CEffectParameters* (*)();
+    auto* object = reinterpret_cast<CreateDataModel> (found->second)();
 
     if (object == nullptr)
         return;
@@ -131,9 +135,9 @@ void runInstance (fuzzhost::Host& host)
 extern "C" int LLVMFuzzerTestOneInput (const uint8_t* data, size_t size)
 {
     fuzzhost::Answers answers (data, size);
-    fuzzhost::Host host (answers);
+    auto host = std::make_unique<fuzzhost::Host> (answers);
 
-    auto* hostUnknown = fuzzhost::createHostUnknown (host);
+    auto* hostUnknown = fuzzhost::createHostUnknown (*host);
 
     const auto startup = ACFStartup (hostUnknown);
 
@@ -150,13 +154,17 @@ extern "C" int LLVMFuzzerTestOneInput (const uint8_t* data, size_t size)
         definition->Release();
 
     if (registration == 0)
-        runInstance (host);
+        runInstance (*host);
 
     ACFShutdown (nullptr);
     hostUnknown->Release();
+    host.reset();
 
     if (const auto alive = fuzzhost::Host::liveObjects.load(); alive != 0)
+    {
+        fuzzhost::printLiveObjects();
         fail ("the plug-in kept references to host objects", alive);
+    }
 
     if (const auto alive = ACFCanUnloadNow (nullptr); alive != 0)
         fail ("objects of the plug-in are still alive after shutdown", alive);

@@ -1,9 +1,11 @@
 #include "RealtimeProbe.h"
 
 #include <atomic>
+#include <cstddef>
 #include <cstdlib>
 #include <new>
 
+#include <dlfcn.h>
 #include <pthread.h>
 
 #if defined(__has_feature)
@@ -189,21 +191,42 @@ void operator delete[] (void* p, std::align_val_t, const std::nothrow_t&) noexce
 
 //==============================================================================
 // Mutexes: JUCE's CriticalSection, std::mutex and the C library all lock through these entry points.
-// The executable's definitions come first in symbol lookup; they count and hand over to the C
-// library's own implementations under their internal names (no dlsym, which would lock itself).
+// The executable's definitions come first in symbol lookup; they count and hand over to the next
+// definition, the C library's, found once with dlsym (which locks through the loader's own
+// internal lock, not through these).
+namespace
+{
+template <typename Function>
+Function realFunction (std::atomic<Function>& cache, const char* name) noexcept
+{
+    auto function = cache.load (std::memory_order_acquire);
+
+    if (function == nullptr)
+    {
+        function = reinterpret_cast<Function> (dlsym (RTLD_NEXT, name));
+        cache.store (function, std::memory_order_release);
+    }
+
+    return function;
+}
+
+using MutexFunction = int (*) (pthread_mutex_t*);
+using RwLockFunction = int (*) (pthread_rwlock_t*);
+
+std::atomic<MutexFunction> realMutexLock{nullptr};
+std::atomic<MutexFunction> realMutexTryLock{nullptr};
+std::atomic<RwLockFunction> realReadLock{nullptr};
+std::atomic<RwLockFunction> realWriteLock{nullptr};
+}
+
 extern "C"
 {
-    int __pthread_mutex_lock (pthread_mutex_t*);
-    int __pthread_mutex_trylock (pthread_mutex_t*);
-    int __pthread_rwlock_rdlock (pthread_rwlock_t*);
-    int __pthread_rwlock_wrlock (pthread_rwlock_t*);
-
     int pthread_mutex_lock (pthread_mutex_t* mutex)
     {
         if (watched)
             ++lockCount;
 
-        return __pthread_mutex_lock (mutex);
+        return realFunction (realMutexLock, "pthread_mutex_lock") (mutex);
     }
 
     int pthread_mutex_trylock (pthread_mutex_t* mutex)
@@ -211,7 +234,7 @@ extern "C"
         if (watched)
             ++lockCount;
 
-        return __pthread_mutex_trylock (mutex);
+        return realFunction (realMutexTryLock, "pthread_mutex_trylock") (mutex);
     }
 
     int pthread_rwlock_rdlock (pthread_rwlock_t* lock)
@@ -219,7 +242,7 @@ extern "C"
         if (watched)
             ++lockCount;
 
-        return __pthread_rwlock_rdlock (lock);
+        return realFunction (realReadLock, "pthread_rwlock_rdlock") (lock);
     }
 
     int pthread_rwlock_wrlock (pthread_rwlock_t* lock)
@@ -227,7 +250,7 @@ extern "C"
         if (watched)
             ++lockCount;
 
-        return __pthread_rwlock_wrlock (lock);
+        return realFunction (realWriteLock, "pthread_rwlock_wrlock") (lock);
     }
 }
 

@@ -1,0 +1,183 @@
+// The real bundle under a host's threads: the host's audio thread runs the plug-in's native process
+// callback block after block while the host's main thread automates every parameter, confirms the
+// plug-in's requests, collects coefficient packets, and saves and restores both chunks. The audio
+// stays finite and the audio thread allocates nothing; its only lock is the one JUCE's client takes
+// around each block (the processor's callback lock). ThreadSanitizer runs the same test.
+
+#include "RealtimeProbe.h"
+
+#include "Host.h"
+#include "PluginInstance.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <memory>
+#include <random>
+#include <thread>
+#include <vector>
+
+namespace
+{
+using namespace aaxhost;
+
+constexpr int maxBlockSize = 512;
+
+std::chrono::milliseconds runTime()
+{
+    if (const auto* text = std::getenv ("VANTREL_CONCURRENCY_MS"))
+        return std::chrono::milliseconds (std::atoi (text));
+
+    return std::chrono::milliseconds (1500);
+}
+
+struct AudioReport
+{
+    long blocks = 0;
+    long nonFiniteSamples = 0;
+    long allocations = 0;
+    long lockAttempts = 0;
+};
+
+// The host's audio thread. The first blocks (at the largest size, as a host starts) are left out of
+// the count: JUCE's client prepares the processor on the audio thread when it first sees a block
+// size, which is the one moment allocation is allowed there.
+class HostAudioThread
+{
+public:
+    explicit HostAudioThread (PluginInstance& i)
+        : instance (i)
+        , thread ([this] { run(); })
+    {
+    }
+
+    AudioReport stop()
+    {
+        keepRunning = false;
+        thread.join();
+        return report;
+    }
+
+private:
+    void run()
+    {
+        const auto channels = instance.getNumOutputChannels();
+        std::vector<std::vector<float>> in ((size_t)channels, std::vector<float> (maxBlockSize));
+        std::vector<std::vector<float>> out ((size_t)channels, std::vector<float> (maxBlockSize));
+        std::vector<const float*> inputs;
+        std::vector<float*> outputs;
+
+        for (int c = 0; c < channels; ++c)
+        {
+            inputs.push_back (in[(size_t)c].data());
+            outputs.push_back (out[(size_t)c].data());
+        }
+
+        std::minstd_rand random (3);
+        float phase = 0.0f;
+
+        for (int warmUp = 0; warmUp < 4; ++warmUp)
+            instance.process (inputs.data(), outputs.data(), maxBlockSize);
+
+        const RealtimeProbe::ScopedWatchedThread watched;
+        RealtimeProbe::reset();
+
+        while (keepRunning)
+        {
+            const auto length = 1 + (int)(random() % maxBlockSize);
+
+            for (auto& channel : in)
+                for (int i = 0; i < length; ++i)
+                    channel[(size_t)i] = 1.2f * std::sin (phase + 0.03f * (float)i);
+
+            phase += 0.03f * (float)length;
+            instance.process (inputs.data(), outputs.data(), length);
+            ++report.blocks;
+
+            for (const auto& channel : out)
+                for (int i = 0; i < length; ++i)
+                    if (!std::isfinite (channel[(size_t)i]))
+                        ++report.nonFiniteSamples;
+        }
+
+        report.allocations = RealtimeProbe::allocations();
+        report.lockAttempts = RealtimeProbe::lockAttempts();
+    }
+
+    PluginInstance& instance;
+    std::atomic<bool> keepRunning{true};
+    AudioReport report;
+    std::thread thread;
+};
+}
+
+TEST (HostConcurrency, ProcessCallbackRunsWhileTheMainThreadAutomatesSavesAndRestores)
+{
+    Host host (VANTREL_AAX_BUNDLE_DIR);
+    host.registerPlugin();
+
+    const auto& effect = host.getDescription().effects.at (0);
+    const ComponentDescription* stereo = nullptr;
+
+    for (const auto& component : effect.components)
+        if (component.getInputStemFormat() == 0x00010002)
+            stereo = &component;
+
+    ASSERT_NE (stereo, nullptr);
+
+    {
+        const auto instance = host.createInstance (effect, *stereo, {48000.0, maxBlockSize});
+        const auto savedChunks = instance->getChunks();
+        ASSERT_EQ (savedChunks.size(), 2u);
+
+        std::vector<std::string> ids;
+
+        for (const auto& parameter : instance->getParameters())
+            if (parameter.id != "MasterBypassID")
+                ids.push_back (parameter.id);
+
+        HostAudioThread audio (*instance);
+        std::minstd_rand random (9);
+        long rounds = 0;
+        const auto end = std::chrono::steady_clock::now() + runTime();
+
+        while (std::chrono::steady_clock::now() < end)
+        {
+            for (const auto& id : ids)
+            {
+                instance->setNormalizedValue (id, (double)(random() % 1001) / 1000.0);
+                instance->updateNormalizedValue (id, (double)(random() % 1001) / 1000.0);
+            }
+
+            instance->serviceAutomation();
+
+            if (rounds % 4 == 0)
+                for (const auto& chunk : instance->getChunks())
+                    instance->isChunkEqual (chunk);
+
+            if (rounds % 4 == 2)
+                instance->setChunk (savedChunks[(size_t)(random() % savedChunks.size())]);
+
+            ++rounds;
+        }
+
+        const auto report = audio.stop();
+        EXPECT_GT (rounds, 0);
+        EXPECT_GT (report.blocks, 10);
+        EXPECT_EQ (report.nonFiniteSamples, 0);
+
+        if (RealtimeProbe::isAvailable())
+        {
+            EXPECT_EQ (report.allocations, 0) << "the audio thread allocated";
+
+            // JUCE's client takes the processor's callback lock once around each block; nothing else
+            // on this thread may lock.
+            EXPECT_LE (report.lockAttempts, report.blocks);
+        }
+    }
+
+    EXPECT_EQ (host.canUnloadNow(), 0);
+}
