@@ -18,6 +18,35 @@ double ClampToUnitRange (double value)
 {
     return value < 0.0 ? 0.0 : (value > 1.0 ? 1.0 : value);
 }
+
+/** Looks the parameter up by its ID and hands it to the action, whose result is returned; an ID that
+    names no parameter is reported to the caller without the action being run.
+*/
+template <typename Manager, typename Action>
+AAX_Result WithParameter (Manager& manager, AAX_CParamID iParameterID, Action&& action)
+{
+    auto* parameter = manager.GetParameterByID (iParameterID);
+
+    if (parameter == nullptr)
+        return AAX_ERROR_INVALID_PARAMETER_ID;
+
+    return action (*parameter);
+}
+
+/** Fills the output with what the getter reads from the parameter with the given ID. */
+template <typename Manager, typename Value, typename Getter>
+AAX_Result ReadParameter (Manager& manager, AAX_CParamID iParameterID, Value* oValue, Getter&& getter)
+{
+    if (oValue == nullptr)
+        return AAX_ERROR_NULL_ARGUMENT;
+
+    return WithParameter (manager, iParameterID,
+                          [&] (const AAX_IParameter& parameter)
+                          {
+                              *oValue = getter (parameter);
+                              return AAX_SUCCESS;
+                          });
+}
 }
 
 AAX_CEffectParameters::AAX_CEffectParameters() = default;
@@ -133,13 +162,12 @@ AAX_Result AAX_CEffectParameters::GetParameterIsAutomatable (AAX_CParamID iParam
 
     *oAutomatable = 0;
 
-    const auto* parameter = mParameterManager.GetParameterByID (iParameterID);
-
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-
-    *oAutomatable = parameter->Automatable() ? 1 : 0;
-    return AAX_SUCCESS;
+    return WithParameter (mParameterManager, iParameterID,
+                          [oAutomatable] (const AAX_IParameter& parameter)
+                          {
+                              *oAutomatable = parameter.Automatable() ? 1 : 0;
+                              return AAX_SUCCESS;
+                          });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterNumberOfSteps (AAX_CParamID iParameterID, int32_t* oNumSteps) const
@@ -147,18 +175,17 @@ AAX_Result AAX_CEffectParameters::GetParameterNumberOfSteps (AAX_CParamID iParam
     if (oNumSteps == nullptr)
         return AAX_ERROR_NULL_ARGUMENT;
 
-    const auto* parameter = mParameterManager.GetParameterByID (iParameterID);
+    return WithParameter (mParameterManager, iParameterID,
+                          [oNumSteps] (const AAX_IParameter& parameter)
+                          {
+                              const auto numSteps = parameter.GetNumberOfSteps();
 
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
+                              if (numSteps > static_cast<uint32_t> (INT32_MAX))
+                                  return AAX_ERROR_SIGNED_INT_OVERFLOW;
 
-    const auto numSteps = parameter->GetNumberOfSteps();
-
-    if (numSteps > static_cast<uint32_t> (INT32_MAX))
-        return AAX_ERROR_SIGNED_INT_OVERFLOW;
-
-    *oNumSteps = static_cast<int32_t> (numSteps);
-    return AAX_SUCCESS;
+                              *oNumSteps = static_cast<int32_t> (numSteps);
+                              return AAX_SUCCESS;
+                          });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterName (AAX_CParamID iParameterID, AAX_IString* oName) const
@@ -229,56 +256,31 @@ AAX_Result AAX_CEffectParameters::GetParameterNameOfLength (AAX_CParamID iParame
 
 AAX_Result AAX_CEffectParameters::GetParameterDefaultNormalizedValue (AAX_CParamID iParameterID, double* oValue) const
 {
-    if (oValue == nullptr)
-        return AAX_ERROR_NULL_ARGUMENT;
-
-    const auto* parameter = mParameterManager.GetParameterByID (iParameterID);
-
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-
-    *oValue = parameter->GetNormalizedDefaultValue();
-    return AAX_SUCCESS;
+    return ReadParameter (mParameterManager, iParameterID, oValue,
+                          [] (const AAX_IParameter& parameter) { return parameter.GetNormalizedDefaultValue(); });
 }
 
 AAX_Result AAX_CEffectParameters::SetParameterDefaultNormalizedValue (AAX_CParamID iParameterID, double iValue)
 {
-    auto* parameter = mParameterManager.GetParameterByID (iParameterID);
-
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-
-    parameter->SetNormalizedDefaultValue (iValue);
-    return AAX_SUCCESS;
+    return WithParameter (mParameterManager, iParameterID,
+                          [iValue] (AAX_IParameter& parameter)
+                          {
+                              parameter.SetNormalizedDefaultValue (iValue);
+                              return AAX_SUCCESS;
+                          });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterType (AAX_CParamID iParameterID, AAX_EParameterType* oParameterType) const
 {
-    if (oParameterType == nullptr)
-        return AAX_ERROR_NULL_ARGUMENT;
-
-    const auto* parameter = mParameterManager.GetParameterByID (iParameterID);
-
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-
-    *oParameterType = parameter->GetType();
-    return AAX_SUCCESS;
+    return ReadParameter (mParameterManager, iParameterID, oParameterType,
+                          [] (const AAX_IParameter& parameter) { return parameter.GetType(); });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterOrientation (AAX_CParamID iParameterID,
                                                            AAX_EParameterOrientation* oParameterOrientation) const
 {
-    if (oParameterOrientation == nullptr)
-        return AAX_ERROR_NULL_ARGUMENT;
-
-    const auto* parameter = mParameterManager.GetParameterByID (iParameterID);
-
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-
-    *oParameterOrientation = parameter->GetOrientation();
-    return AAX_SUCCESS;
+    return ReadParameter (mParameterManager, iParameterID, oParameterOrientation,
+                          [] (const AAX_IParameter& parameter) { return parameter.GetOrientation(); });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameter (AAX_CParamID iParameterID, AAX_IParameter** oParameter)
@@ -343,81 +345,69 @@ AAX_Result AAX_CEffectParameters::GetParameterValueInfo (AAX_CParamID, int32_t, 
 AAX_Result AAX_CEffectParameters::GetParameterValueFromString (AAX_CParamID iParameterID, double* oValue,
                                                                const AAX_IString& iValueString) const
 {
-    const auto* parameter = mParameterManager.GetParameterByID (iParameterID);
+    return WithParameter (mParameterManager, iParameterID,
+                          [oValue, &iValueString] (const AAX_IParameter& parameter)
+                          {
+                              double value = 0.0;
 
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
+                              if (!parameter.GetNormalizedValueFromString (AAX_CString (iValueString), &value))
+                                  return AAX_ERROR_INVALID_STRING_CONVERSION;
 
-    double value = 0.0;
+                              if (oValue != nullptr)
+                                  *oValue = value;
 
-    if (!parameter->GetNormalizedValueFromString (AAX_CString (iValueString), &value))
-        return AAX_ERROR_INVALID_STRING_CONVERSION;
-
-    if (oValue != nullptr)
-        *oValue = value;
-
-    return AAX_SUCCESS;
+                              return AAX_SUCCESS;
+                          });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterStringFromValue (AAX_CParamID iParameterID, double iValue,
                                                                AAX_IString* oValueString, int32_t maxLength) const
 {
-    const auto* parameter = mParameterManager.GetParameterByID (iParameterID);
+    return WithParameter (mParameterManager, iParameterID,
+                          [iValue, oValueString, maxLength] (const AAX_IParameter& parameter)
+                          {
+                              AAX_CString text;
 
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
+                              if (!parameter.GetStringFromNormalizedValue (iValue, maxLength, text))
+                                  return AAX_ERROR_INVALID_STRING_CONVERSION;
 
-    AAX_CString text;
+                              if (oValueString != nullptr)
+                                  *oValueString = text;
 
-    if (!parameter->GetStringFromNormalizedValue (iValue, maxLength, text))
-        return AAX_ERROR_INVALID_STRING_CONVERSION;
-
-    if (oValueString != nullptr)
-        *oValueString = text;
-
-    return AAX_SUCCESS;
+                              return AAX_SUCCESS;
+                          });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterValueString (AAX_CParamID iParameterID, AAX_IString* oValueString,
                                                            int32_t iMaxLength) const
 {
-    const auto* parameter = mParameterManager.GetParameterByID (iParameterID);
+    return WithParameter (mParameterManager, iParameterID,
+                          [oValueString, iMaxLength] (const AAX_IParameter& parameter)
+                          {
+                              AAX_CString text;
+                              parameter.GetValueString (iMaxLength, &text);
 
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
+                              if (oValueString != nullptr)
+                                  *oValueString = text;
 
-    AAX_CString text;
-    parameter->GetValueString (iMaxLength, &text);
-
-    if (oValueString != nullptr)
-        *oValueString = text;
-
-    return AAX_SUCCESS;
+                              return AAX_SUCCESS;
+                          });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterNormalizedValue (AAX_CParamID iParameterID, double* oValuePtr) const
 {
-    if (oValuePtr == nullptr)
-        return AAX_ERROR_NULL_ARGUMENT;
-
-    const auto* parameter = mParameterManager.GetParameterByID (iParameterID);
-
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-
-    *oValuePtr = parameter->GetNormalizedValue();
-    return AAX_SUCCESS;
+    return ReadParameter (mParameterManager, iParameterID, oValuePtr,
+                          [] (const AAX_IParameter& parameter) { return parameter.GetNormalizedValue(); });
 }
 
 AAX_Result AAX_CEffectParameters::SetParameterNormalizedValue (AAX_CParamID iParameterID, double iValue)
 {
-    auto* parameter = mParameterManager.GetParameterByID (iParameterID);
-
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-
-    parameter->SetNormalizedValue (iValue);
-    return AAX_SUCCESS;
+    return WithParameter (mParameterManager, iParameterID,
+                          [iValue] (AAX_IParameter& parameter)
+                          {
+                              parameter.SetNormalizedValue (iValue);
+                              return AAX_SUCCESS;
+                          });
 }
 
 AAX_Result AAX_CEffectParameters::SetParameterNormalizedRelative (AAX_CParamID iParameterID, double iValue)
@@ -434,24 +424,22 @@ AAX_Result AAX_CEffectParameters::SetParameterNormalizedRelative (AAX_CParamID i
 //==============================================================================
 AAX_Result AAX_CEffectParameters::TouchParameter (AAX_CParamID iParameterID)
 {
-    auto* parameter = mParameterManager.GetParameterByID (iParameterID);
-
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-
-    parameter->Touch();
-    return AAX_SUCCESS;
+    return WithParameter (mParameterManager, iParameterID,
+                          [] (AAX_IParameter& parameter)
+                          {
+                              parameter.Touch();
+                              return AAX_SUCCESS;
+                          });
 }
 
 AAX_Result AAX_CEffectParameters::ReleaseParameter (AAX_CParamID iParameterID)
 {
-    auto* parameter = mParameterManager.GetParameterByID (iParameterID);
-
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
-
-    parameter->Release();
-    return AAX_SUCCESS;
+    return WithParameter (mParameterManager, iParameterID,
+                          [] (AAX_IParameter& parameter)
+                          {
+                              parameter.Release();
+                              return AAX_SUCCESS;
+                          });
 }
 
 AAX_Result AAX_CEffectParameters::UpdateParameterTouch (AAX_CParamID, AAX_CBoolean)
@@ -462,21 +450,20 @@ AAX_Result AAX_CEffectParameters::UpdateParameterTouch (AAX_CParamID, AAX_CBoole
 AAX_Result AAX_CEffectParameters::UpdateParameterNormalizedValue (AAX_CParamID iParameterID, double iValue,
                                                                   AAX_EUpdateSource)
 {
-    auto* parameter = mParameterManager.GetParameterByID (iParameterID);
+    return WithParameter (mParameterManager, iParameterID,
+                          [this, iParameterID, iValue] (AAX_IParameter& parameter)
+                          {
+                              const auto oldValue = parameter.GetNormalizedValue();
+                              parameter.UpdateNormalizedValue (iValue);
 
-    if (parameter == nullptr)
-        return AAX_ERROR_INVALID_PARAMETER_ID;
+                              // Every update is sent on to the algorithm, even one that leaves the value as it was.
+                              mPacketDispatcher.MarkDirty (iParameterID);
 
-    const auto oldValue = parameter->GetNormalizedValue();
-    parameter->UpdateNormalizedValue (iValue);
+                              if (oldValue != iValue)
+                                  ++mNumPlugInChanges;
 
-    // Every update is sent on to the algorithm, even one that leaves the value as it was.
-    mPacketDispatcher.MarkDirty (iParameterID);
-
-    if (oldValue != iValue)
-        ++mNumPlugInChanges;
-
-    return AAX_SUCCESS;
+                              return AAX_SUCCESS;
+                          });
 }
 
 AAX_Result AAX_CEffectParameters::UpdateParameterNormalizedRelative (AAX_CParamID iParameterID, double iValue)
