@@ -1,6 +1,7 @@
 #include "GuiCommands.h"
 
 #include "AudioPlayer.h"
+#include "ExitCodes.h"
 #include "Host.h"
 #include "HostWindow.h"
 #include "Image.h"
@@ -15,19 +16,12 @@
 #include <csignal>
 #include <cstdlib>
 #include <iostream>
-#include <stdexcept>
 
 namespace aaxhost
 {
 namespace
 {
-    constexpr int exitSuccess = 0, exitPluginFailure = 1, exitUsage = 2, exitFileError = 3, exitNoDisplay = 4;
     constexpr int sampleRate = 48000, blockSize = 512, numChannels = 2;
-
-    struct UsageError : std::runtime_error
-    {
-        using std::runtime_error::runtime_error;
-    };
 
     struct GuiOptions
     {
@@ -170,41 +164,13 @@ namespace
     template <typename Command>
     int runGuiCommand (const char* name, Command&& command)
     {
-        try
+        if (!initialiseX11())
         {
-            if (!initialiseX11())
-            {
-                std::cerr << "aax-host: " << name << " needs an X display (is DISPLAY set?)\n";
-                return exitNoDisplay;
-            }
-
-            return command();
-        }
-        catch (const UsageError& e)
-        {
-            std::cerr << "aax-host: " << e.what() << "\n(aax-host --help shows the usage)\n";
-            return exitUsage;
-        }
-        catch (const WindowError& e)
-        {
-            std::cerr << "aax-host: " << e.what() << "\n";
+            std::cerr << "aax-host: " << name << " needs an X display (is DISPLAY set?)\n";
             return exitNoDisplay;
         }
-        catch (const ImageFileError& e)
-        {
-            std::cerr << "aax-host: " << e.what() << "\n";
-            return exitFileError;
-        }
-        catch (const ModuleError& e)
-        {
-            std::cerr << "aax-host: " << e.what() << "\n";
-            return exitFileError;
-        }
-        catch (const PluginError& e)
-        {
-            std::cerr << "aax-host: " << e.what() << "\n";
-            return exitPluginFailure;
-        }
+
+        return command();
     }
 
     void stopMainRunLoop (int)

@@ -7,7 +7,8 @@ namespace aaxhost
 {
 /** aax-host snapshot BUNDLE --out EDITOR.png [--set ID=VALUE ...] [--after MS]: opens the plug-in's
     window, plays the built-in signal through it for a moment and writes the window's pixels as PNG.
-    Returns the process's exit code; reports its own errors on stderr.
+    Returns the process's exit code; a failure is thrown (UsageError, WindowError, ImageFileError,
+    ModuleError, PluginError) for aax-host's main to report.
 */
 int runSnapshotCommand (const std::vector<std::string>& args);
 

@@ -1,8 +1,11 @@
 // aax-host: loads an AAX plug-in bundle and plays the host's part, to describe it or to render audio through it.
 
 #include "AudioFile.h"
+#include "ExitCodes.h"
 #include "GuiCommands.h"
 #include "Host.h"
+#include "HostWindow.h"
+#include "Image.h"
 #include "PluginInstance.h"
 #include "Renderer.h"
 #include "StemFormats.h"
@@ -20,19 +23,6 @@
 namespace
 {
 using namespace aaxhost;
-
-enum ExitCode
-{
-    exitSuccess = 0,
-    exitPluginFailure = 1, // the plug-in refused or failed a call
-    exitUsage = 2,         // bad command line
-    exitFileError = 3      // bundle or audio file could not be read or written
-};
-
-struct UsageError : std::runtime_error
-{
-    using std::runtime_error::runtime_error;
-};
 
 const char* const usageText =
     R"(Usage:
@@ -341,6 +331,16 @@ int main (int argc, char** argv)
     {
         std::cerr << "aax-host: " << e.what() << "\n";
         return exitFileError;
+    }
+    catch (const ImageFileError& e)
+    {
+        std::cerr << "aax-host: " << e.what() << "\n";
+        return exitFileError;
+    }
+    catch (const WindowError& e)
+    {
+        std::cerr << "aax-host: " << e.what() << "\n";
+        return exitNoDisplay;
     }
     catch (const ModuleError& e)
     {
