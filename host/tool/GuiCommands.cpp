@@ -1,7 +1,7 @@
 #include "GuiCommands.h"
 
 #include "AudioPlayer.h"
-#include "ExitCodes.h"
+#include "CommandLine.h"
 #include "Host.h"
 #include "HostWindow.h"
 #include "Image.h"
@@ -61,15 +61,7 @@ namespace
                 options.afterMilliseconds = (int)value;
             }
             else if (arg == "--set")
-            {
-                const auto& setting = nextValue();
-                const auto equals = setting.find ('=');
-
-                if (equals == std::string::npos || equals == 0)
-                    throw UsageError ("--set expects ID=VALUE, not '" + setting + "'");
-
-                options.settings.emplace_back (setting.substr (0, equals), setting.substr (equals + 1));
-            }
+                options.settings.push_back (parseSetting (nextValue()));
             else if (!arg.empty() && arg[0] == '-')
                 throw UsageError ("unknown option " + arg + " for " + command);
             else if (options.bundlePath.empty())
@@ -95,12 +87,7 @@ namespace
         {
             host.registerPlugin();
 
-            const auto& effects = host.getDescription().effects;
-
-            if (effects.empty())
-                throw PluginError ("the plug-in described no effect", 0);
-
-            const auto& effect = effects.front();
+            const auto& effect = firstEffect (host);
             const ComponentDescription* stereo = nullptr;
 
             for (auto& component : effect.components)
@@ -117,23 +104,13 @@ namespace
 
             // Parameter names are checked before anything is shown.
             for (auto& [id, text] : options.settings)
-            {
-                if (!instance->hasParameter (id))
-                    throw UsageError ("the plug-in has no parameter '" + id + "'");
-
-                if (!instance->getValueFromText (id, text))
-                    throw UsageError ("the plug-in does not understand '" + text + "' for '" + id + "'");
-            }
+                settingValue (*instance, id, text);
 
             window = std::make_unique<PluginWindow> (
                 *instance, effect, effect.names.empty() ? std::string ("aax-host") : effect.names.front());
 
             for (auto& [id, text] : options.settings)
-            {
-                instance->setNormalizedValue (id, *instance->getValueFromText (id, text));
-                std::cout << "set " << id << " = " << instance->getTextForValue (id, instance->getNormalizedValue (id))
-                          << "\n";
-            }
+                applySetting (*instance, id, *instance->getValueFromText (id, text));
 
             player = std::make_unique<AudioPlayer> (*instance, makeTestSignal (sampleRate, numChannels), blockSize);
         }

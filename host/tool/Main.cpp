@@ -1,7 +1,7 @@
 // aax-host: loads an AAX plug-in bundle and plays the host's part, to describe it or to render audio through it.
 
 #include "AudioFile.h"
-#include "ExitCodes.h"
+#include "CommandLine.h"
 #include "GuiCommands.h"
 #include "Host.h"
 #include "HostWindow.h"
@@ -124,15 +124,7 @@ RenderOptions parseRenderOptions (const std::vector<std::string>& args)
         else if (arg == "--channels")
             options.channels = parseInteger (nextValue(), "channel count", 1, 2);
         else if (arg == "--set")
-        {
-            const auto& setting = nextValue();
-            const auto equals = setting.find ('=');
-
-            if (equals == std::string::npos || equals == 0)
-                throw UsageError ("--set expects ID=VALUE, not '" + setting + "'");
-
-            options.settings.emplace_back (setting.substr (0, equals), setting.substr (equals + 1));
-        }
+            options.settings.push_back (parseSetting (nextValue()));
         else if (!arg.empty() && arg[0] == '-')
             throw UsageError ("unknown option " + arg);
         else if (options.bundlePath.empty())
@@ -167,16 +159,6 @@ const ComponentDescription& findComponent (const EffectDescription& effect, int 
             return component;
 
     throw PluginError ("the plug-in offers no component for " + std::to_string (numChannels) + " channel(s)", 0);
-}
-
-const EffectDescription& firstEffect (const Host& host)
-{
-    const auto& description = host.getDescription();
-
-    if (description.effects.empty())
-        throw PluginError ("the plug-in described no effect", 0);
-
-    return description.effects.front();
 }
 
 int runDescribe (const std::vector<std::string>& args)
@@ -248,18 +230,7 @@ int runRender (const std::vector<std::string>& args)
     const auto instantiateTime = millisecondsSince (start);
 
     for (auto& [id, text] : options.settings)
-    {
-        if (!instance->hasParameter (id))
-            throw UsageError ("the plug-in has no parameter '" + id + "'");
-
-        const auto normalized = instance->getValueFromText (id, text);
-
-        if (!normalized)
-            throw UsageError ("the plug-in does not understand '" + text + "' for '" + id + "'");
-
-        instance->setNormalizedValue (id, *normalized);
-        std::cout << "set " << id << " = " << instance->getTextForValue (id, instance->getNormalizedValue (id)) << "\n";
-    }
+        applySetting (*instance, id, settingValue (*instance, id, text));
 
     start = Clock::now();
     const auto output = renderAudio (*instance, input, options.blockSize);
