@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 namespace
 {
@@ -21,6 +22,93 @@ float decibelsToGain (float decibels) noexcept
 float kneeForCurve (float normalisedCurve) noexcept
 {
     return std::max (1.0f - normalisedCurve, 0.001f);
+}
+
+// JUCE's XML reader calls itself once per level of nesting, so a deep enough text overflows the
+// stack, and it never returns from an element whose content holds a processing instruction
+// followed by text ("<a><?p?>t</a>"). The plug-in's own states are two levels deep and hold no
+// processing instruction after the declaration, so a text that nests deeper than any state could,
+// or has an instruction inside its root element, is none of its states and is not parsed.
+bool isReadableStateText (std::string_view text) noexcept
+{
+    constexpr int maximumDepth = 32;
+
+    const auto skipPast = [&text] (size_t from, std::string_view terminator)
+    {
+        const auto end = text.find (terminator, from);
+        return end == std::string_view::npos ? text.size() : end + terminator.size();
+    };
+
+    int depth = 0;
+    auto rootStarted = false;
+
+    for (size_t position = text.find ('<'); position < text.size(); position = text.find ('<', position))
+    {
+        const auto markup = text.substr (position);
+
+        if (markup.substr (0, 2) == "<?")
+        {
+            position = skipPast (position, "?>");
+        }
+        else if (markup.substr (0, 4) == "<!--")
+        {
+            position = skipPast (position + 4, "-->");
+        }
+        else if (markup.substr (0, 9) == "<![CDATA[")
+        {
+            position = skipPast (position, "]]>");
+        }
+        else if (markup.substr (0, 2) == "<!")
+        {
+            position = skipPast (position, ">");
+        }
+        else
+        {
+            // A start, end or empty-element tag, read up to its '>' with quoted values skipped.
+            const auto isEndTag = markup.substr (0, 2) == "</";
+            char quote = 0, previous = 0;
+            ++position;
+
+            for (; position < text.size(); ++position)
+            {
+                const auto c = text[position];
+
+                if (quote != 0)
+                {
+                    if (c == quote)
+                        quote = 0;
+                }
+                else if (c == '"' || c == '\'')
+                {
+                    quote = c;
+                }
+                else if (c == '>')
+                {
+                    break;
+                }
+
+                previous = c;
+            }
+
+            if (isEndTag)
+            {
+                --depth;
+            }
+            else
+            {
+                // From the root element on, "<?" anywhere (even inside a quoted value) is refused.
+                if (!rootStarted && text.find ("<?", markup.data() - text.data()) != std::string_view::npos)
+                    return false;
+
+                rootStarted = true;
+
+                if (previous != '/' && ++depth > maximumDepth)
+                    return false;
+            }
+        }
+    }
+
+    return true;
 }
 
 // One driven sample through the soft-knee curve. Samples up to 1 - knee pass, samples from
@@ -245,15 +333,20 @@ void VantrelAudioProcessor::prepareToPlay (double sampleRate, int samplesPerBloc
                         &outputLevelRightSmoother})
         level->reset (sampleRate, levelRampSeconds);
 
-    const auto rawValue = [this] (const juce::String& id) { return apvts.getRawParameterValue (id)->load(); };
+    // A NaN left in a parameter by a host counts as the parameter's default.
+    const auto rawValue = [this] (const auto& descriptor)
+    {
+        const auto value = apvts.getRawParameterValue (descriptor.id)->load();
+        return std::isnan (value) ? (float)descriptor.defaultValue : value;
+    };
 
     // The targets are refreshed first and the smoothers jump to them, so that the next block
     // finds nothing new to ramp to.
-    controlTargets.inputGain = decibelsToGain (rawValue (Parameters::Main::inputGain.id));
-    controlTargets.outputGain = decibelsToGain (rawValue (Parameters::Main::outputGain.id));
-    controlTargets.clipGain = decibelsToGain (rawValue (Parameters::Clip::gain.id));
-    controlTargets.clipCurve = curveToNormalised (rawValue (Parameters::Clip::curve.id));
-    controlTargets.clipMix = 1.0f - rawValue (Parameters::Clip::bypass.id);
+    controlTargets.inputGain = decibelsToGain (rawValue (Parameters::Main::inputGain));
+    controlTargets.outputGain = decibelsToGain (rawValue (Parameters::Main::outputGain));
+    controlTargets.clipGain = decibelsToGain (rawValue (Parameters::Clip::gain));
+    controlTargets.clipCurve = curveToNormalised (rawValue (Parameters::Clip::curve));
+    controlTargets.clipMix = 1.0f - rawValue (Parameters::Clip::bypass);
 
     inputGainSmoother.setCurrentAndTargetValue (controlTargets.inputGain);
     outputGainSmoother.setCurrentAndTargetValue (controlTargets.outputGain);
@@ -261,7 +354,7 @@ void VantrelAudioProcessor::prepareToPlay (double sampleRate, int samplesPerBloc
     clipCurveSmoother.setCurrentAndTargetValue (controlTargets.clipCurve);
     clipMixSmoother.setCurrentAndTargetValue (controlTargets.clipMix);
 
-    clipBypassed = rawValue (Parameters::Clip::bypass.id) != 0.0f;
+    clipBypassed = rawValue (Parameters::Clip::bypass) != 0.0f;
 
     const auto numChannels = getTotalNumInputChannels();
     preparedBlockSize = samplesPerBlock;
@@ -270,7 +363,7 @@ void VantrelAudioProcessor::prepareToPlay (double sampleRate, int samplesPerBloc
     mixer.prepare ({sampleRate, (juce::uint32) (2 * samplesPerBlock), (juce::uint32)numChannels});
     mixer.setWetMixProportion (1.0f);
 
-    oversamplingIndex = (int)rawValue (Parameters::Main::oversampling.id);
+    oversamplingIndex = (int)rawValue (Parameters::Main::oversampling);
 
     using Oversampling = juce::dsp::Oversampling<float>;
     oversamplers.clear();
@@ -452,6 +545,10 @@ void VantrelAudioProcessor::publishLevels() noexcept
 //==============================================================================
 void VantrelAudioProcessor::parameterChanged (const juce::String& parameterID, float newValue)
 {
+    // A host can hand the framework a NaN that no range limits; the last good setting stays.
+    if (std::isnan (newValue))
+        return;
+
     if (parameterID.equalsIgnoreCase (Parameters::Clip::gain.id))
         controlTargets.clipGain = decibelsToGain (newValue);
 
@@ -518,15 +615,10 @@ void VantrelAudioProcessor::setStateInformation (const void* data, int sizeInByt
     if (!juce::CharPointer_UTF8::isValidString (bytes + headerSize, textLength))
         return;
 
-    const auto text = juce::String::fromUTF8 (bytes + headerSize, textLength);
-
-    // JUCE's XML parser never returns from an element whose content holds a processing
-    // instruction followed by text ("<a><?p?>t</a>"). The plug-in writes no processing
-    // instruction but the declaration at the start, so a text with another is none of its states.
-    if (text.indexOf (1, "<?") >= 0)
+    if (!isReadableStateText ({bytes + headerSize, (size_t)textLength}))
         return;
 
-    const auto xml = juce::parseXML (text);
+    const auto xml = juce::parseXML (juce::String::fromUTF8 (bytes + headerSize, textLength));
 
     if (xml == nullptr)
         return;

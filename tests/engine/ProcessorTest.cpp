@@ -184,3 +184,29 @@ TEST (Processor, ABlockLongerThanPreparedIsProcessedInPreparedLengths)
         EXPECT_EQ (whole->inputLevelLeft(), inParts->inputLevelLeft());
     }
 }
+
+TEST (Processor, ANaNFromTheHostKeepsTheLastSettingAndTheAudioFinite)
+{
+    // The framework passes a host's NaN through every range check to the listener.
+    auto processor = makeProcessor();
+    prepare (*processor);
+    setParameter (*processor, "clip", 6.0f);
+    const auto input = makeSine (2, 9600, 0.8f, 440.0);
+    const auto reference = processInBlocks (*processor, input);
+
+    for (const auto* id : {"quality", "input", "output", "clip", "clipCurve", "clipBypass"})
+        processor->apvts.getParameter (id)->setValueNotifyingHost (std::numeric_limits<float>::quiet_NaN());
+
+    auto output = processInBlocks (*processor, input);
+
+    for (int channel = 0; channel < 2; ++channel)
+        for (int i = 0; i < output.getNumSamples(); ++i)
+            ASSERT_TRUE (std::isfinite (output.getSample (channel, i))) << channel << ", " << i;
+
+    EXPECT_GT (output.getMagnitude (0, output.getNumSamples()), 0.5f);
+
+    // Preparing again with the NaNs still in the parameters uses their defaults.
+    prepare (*processor);
+    output = processInBlocks (*processor, input);
+    EXPECT_NEAR (output.getMagnitude (0, output.getNumSamples()), 0.8f, 1.0e-3f);
+}

@@ -260,3 +260,48 @@ TEST (State, AParameterTheBlockDoesNotNameTakesItsDefault)
                                                 "<PARAM id=\"clipCurve\" value=\"80.0\"/><PARAM id=\"input\"/>"
                                                 "<PARAM id=\"output\"/><PARAM id=\"quality\"/>"));
 }
+
+TEST (State, TextsNestedDeeperThanAnyStateAreLeftUnread)
+{
+    // JUCE's reader recurses per level: a hundred thousand levels would overflow the stack.
+    VantrelAudioProcessor processor;
+    setParameter (processor, "input", -4.0f);
+    const auto before = saveState (processor);
+
+    std::string deep;
+    for (int i = 0; i < 100000; ++i)
+        deep += "<a>";
+    for (int i = 0; i < 100000; ++i)
+        deep += "</a>";
+    restore (processor, makeBlock (paramsText ("VantrelParameters", deep + "<PARAM id=\"input\" value=\"1.0\"/>")));
+
+    // Quoted "/>" and ">" inside attribute values do not hide the nesting.
+    std::string disguised;
+    for (int i = 0; i < 1000; ++i)
+        disguised += "<a x=\"/>\" y='>'>";
+    restore (processor, makeBlock (paramsText ("VantrelParameters", disguised)));
+
+    EXPECT_EQ (saveState (processor), before);
+
+    // A few levels, empty elements, comments and CDATA are still read.
+    restore (processor,
+             makeBlock (paramsText ("VantrelParameters", "<!-- <a><a> --><x><y><![CDATA[<a><a>]]></y><z/></x>"
+                                                         "<PARAM id=\"input\" value=\"1.5\"/>")));
+    EXPECT_EQ (getParameter (processor, "input"), 1.5f);
+}
+
+TEST (State, InstructionsBeforeTheRootElementAreRead)
+{
+    // White space before the declaration, and a second instruction before the root, are
+    // well-formed documents that JUCE reads; only instructions inside the root are refused.
+    VantrelAudioProcessor processor;
+    restore (processor, makeBlock (" " + paramsText ("VantrelParameters", "<PARAM id=\"input\" value=\"2.5\"/>")));
+    EXPECT_EQ (getParameter (processor, "input"), 2.5f);
+
+    restore (processor, makeBlock ("<?xml version=\"1.0\"?><?style sheet?><VantrelParameters>"
+                                   "<PARAM id=\"input\" value=\"-2.5\"/></VantrelParameters>"));
+    EXPECT_EQ (getParameter (processor, "input"), -2.5f);
+
+    restore (processor, makeBlock (paramsText ("VantrelParameters", "<?p?>text<PARAM id=\"input\" value=\"7.0\"/>")));
+    EXPECT_EQ (getParameter (processor, "input"), -2.5f);
+}
