@@ -236,7 +236,8 @@ public:
         const auto stepWidth = 1.0 / double (numSteps - 1);
         const auto step = normalizedValue / stepWidth + 0.5;
 
-        if (step < 0.0)
+        // Written so that NaN also lands on the first step rather than in an undefined conversion.
+        if (!(step >= 0.0))
             return 0;
 
         if (step > double (numSteps - 1))

@@ -21,7 +21,7 @@ public:
     AAX_CParameterManager (const AAX_CParameterManager&) = delete;
     AAX_CParameterManager& operator= (const AAX_CParameterManager&) = delete;
 
-    /** The automation delegate that every parameter added from now on is registered with. */
+    /** The automation delegate that every parameter, present and added from now on, is registered with. */
     void AttachAutomation (AAX_IAutomationDelegate* iAutomationDelegate);
 
     /** Takes ownership of the parameter, registers it with the automation delegate and appends it.

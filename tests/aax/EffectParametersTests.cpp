@@ -351,3 +351,23 @@ TEST (EffectParameters, ResetFieldDataZeroesAndUninitializeUnregisters)
     model.effect->GetNumberOfParameters (&count);
     EXPECT_EQ (count, 0);
 }
+
+TEST (EffectParameters, ASecondInitializeMovesTheParametersToTheNewHost)
+{
+    // A host that initialises again without uninitialising: the parameters of the first round must
+    // not keep pointing at the automation wrapper that the second round replaces.
+    Model model ({{"drive", 0.5f}});
+    model.context.automation.clear();
+
+    FakeHostContext second;
+    second.automation.echoTo = model.effect;
+    EXPECT_EQ (model.effect->Initialize (&second), AAX_SUCCESS);
+    EXPECT_EQ (model.context.automation.calls, std::vector<std::string>{"unregister drive"});
+
+    second.automation.clear();
+    EXPECT_EQ (model.effect->TouchParameter ("drive"), AAX_SUCCESS);
+    EXPECT_EQ (second.automation.calls, std::vector<std::string>{"touch drive"});
+    EXPECT_EQ (model.context.automation.calls, std::vector<std::string>{"unregister drive"});
+
+    EXPECT_EQ (model.effect->Uninitialize(), AAX_SUCCESS);
+}

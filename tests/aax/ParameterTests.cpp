@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 
 namespace
@@ -123,6 +124,7 @@ TEST (FloatParameter, StepMaths)
     EXPECT_DOUBLE_EQ (parameter->GetNormalizedValueFromStep (9), 1.0);
     EXPECT_EQ (parameter->GetStepValueFromNormalizedValue (-0.5), 0u);
     EXPECT_EQ (parameter->GetStepValueFromNormalizedValue (2.0), 4u);
+    EXPECT_EQ (parameter->GetStepValueFromNormalizedValue (std::numeric_limits<double>::quiet_NaN()), 0u);
 
     parameter->SetStepValue (3);
     EXPECT_DOUBLE_EQ (parameter->GetNormalizedValue(), 0.75);

@@ -79,12 +79,18 @@ ACFRESULT AAX_CEffectParameters::InternalQueryInterface (const acfIID riid, void
 //==============================================================================
 AAX_Result AAX_CEffectParameters::Initialize (IACFUnknown* iController)
 {
-    mHostController = std::make_unique<AAX_VController> (iController);
-    mHostAutomation = std::make_unique<AAX_VAutomationDelegate> (iController);
-    mHostTransport = std::make_unique<AAX_VTransport> (iController);
+    auto controller = std::make_unique<AAX_VController> (iController);
+    auto automation = std::make_unique<AAX_VAutomationDelegate> (iController);
+    auto transport = std::make_unique<AAX_VTransport> (iController);
 
-    mParameterManager.AttachAutomation (mHostAutomation.get());
-    mPacketDispatcher.AttachHost (mHostController.get(), this);
+    // A host that initialises twice leaves parameters from the first round: they move to the new
+    // wrappers before the old ones go.
+    mParameterManager.AttachAutomation (automation.get());
+    mPacketDispatcher.AttachHost (controller.get(), this);
+
+    mHostController = std::move (controller);
+    mHostAutomation = std::move (automation);
+    mHostTransport = std::move (transport);
 
     const auto result = EffectInit();
 

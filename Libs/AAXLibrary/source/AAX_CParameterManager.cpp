@@ -9,6 +9,11 @@ AAX_CParameterManager::~AAX_CParameterManager()
 void AAX_CParameterManager::AttachAutomation (AAX_IAutomationDelegate* iAutomationDelegate)
 {
     mAutomationTarget = iAutomationDelegate;
+
+    // Parameters added under an earlier delegate (a host that initialises twice) move to the new
+    // one, unregistering from the old one while it still exists.
+    for (auto* parameter : mOrderedParameters)
+        parameter->SetAutomationDelegate (iAutomationDelegate);
 }
 
 void AAX_CParameterManager::AddParameter (AAX_IParameter* param)
