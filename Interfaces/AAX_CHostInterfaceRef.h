@@ -51,16 +51,8 @@ public:
     {
         Reset();
 
-        if (!source)
-            return false;
-
-        void* found = nullptr;
-
-        if (ACFFAILED (source->QueryInterface (iid, &found)))
-            return false;
-
-        Adopt (static_cast<InterfaceType*> (found));
-        return true;
+        // operator-> is what throws for a filled source that holds null.
+        return source && QueryFrom (source.operator->(), iid);
     }
 
     /** Takes a reference of its own on `hostObject`, when it is not null. */
