@@ -47,6 +47,43 @@ AAX_Result ReadParameter (Manager& manager, AAX_CParamID iParameterID, Value* oV
                               return AAX_SUCCESS;
                           });
 }
+
+/** A parameter's value as the controls chunk keeps it: read through the first typed getter the parameter
+    answers, asked in the order float, int32, bool, double, string.
+*/
+struct ChunkedValue
+{
+    enum class Type
+    {
+        none,
+        floatValue,
+        int32Value,
+        boolValue,
+        doubleValue,
+        stringValue
+    };
+
+    explicit ChunkedValue (const AAX_IParameter& parameter)
+    {
+        if (parameter.GetValueAsFloat (&floatValue))
+            type = Type::floatValue;
+        else if (parameter.GetValueAsInt32 (&intValue))
+            type = Type::int32Value;
+        else if (parameter.GetValueAsBool (&boolValue))
+            type = Type::boolValue;
+        else if (parameter.GetValueAsDouble (&doubleValue))
+            type = Type::doubleValue;
+        else if (parameter.GetValueAsString (&textValue))
+            type = Type::stringValue;
+    }
+
+    Type type = Type::none;
+    float floatValue = 0.0f;
+    int32_t intValue = 0;
+    bool boolValue = false;
+    double doubleValue = 0.0;
+    AAX_CString textValue;
+};
 }
 
 AAX_CEffectParameters::AAX_CEffectParameters() = default;
@@ -579,36 +616,34 @@ AAX_Result AAX_CEffectParameters::SetChunk (AAX_CTypeID iChunkID, const AAX_SPlu
             continue;
 
         const auto* identifier = parameter->Identifier();
-        float floatValue = 0.0f;
-        int32_t intValue = 0;
-        bool boolValue = false;
-        double doubleValue = 0.0;
-        AAX_CString textValue;
+        double storedDouble = 0.0;
+        int32_t storedInt = 0;
+        AAX_CString storedText;
 
-        if (parameter->GetValueAsFloat (&floatValue))
+        switch (ChunkedValue (*parameter).type)
         {
-            if (mChunkDataParser.FindDouble (identifier, &doubleValue))
-                parameter->SetValueWithFloat (static_cast<float> (doubleValue));
-        }
-        else if (parameter->GetValueAsInt32 (&intValue))
-        {
-            if (mChunkDataParser.FindInt32 (identifier, &intValue))
-                parameter->SetValueWithInt32 (intValue);
-        }
-        else if (parameter->GetValueAsBool (&boolValue))
-        {
-            if (mChunkDataParser.FindInt32 (identifier, &intValue))
-                parameter->SetValueWithBool (intValue != 0);
-        }
-        else if (parameter->GetValueAsDouble (&doubleValue))
-        {
-            if (mChunkDataParser.FindDouble (identifier, &doubleValue))
-                parameter->SetValueWithDouble (doubleValue);
-        }
-        else if (parameter->GetValueAsString (&textValue))
-        {
-            if (mChunkDataParser.FindString (identifier, &textValue))
-                parameter->SetValueWithString (textValue);
+            case ChunkedValue::Type::floatValue:
+                if (mChunkDataParser.FindDouble (identifier, &storedDouble))
+                    parameter->SetValueWithFloat (static_cast<float> (storedDouble));
+                break;
+            case ChunkedValue::Type::int32Value:
+                if (mChunkDataParser.FindInt32 (identifier, &storedInt))
+                    parameter->SetValueWithInt32 (storedInt);
+                break;
+            case ChunkedValue::Type::boolValue:
+                if (mChunkDataParser.FindInt32 (identifier, &storedInt))
+                    parameter->SetValueWithBool (storedInt != 0);
+                break;
+            case ChunkedValue::Type::doubleValue:
+                if (mChunkDataParser.FindDouble (identifier, &storedDouble))
+                    parameter->SetValueWithDouble (storedDouble);
+                break;
+            case ChunkedValue::Type::stringValue:
+                if (mChunkDataParser.FindString (identifier, &storedText))
+                    parameter->SetValueWithString (storedText);
+                break;
+            case ChunkedValue::Type::none:
+                break;
         }
     }
 
@@ -641,29 +676,34 @@ AAX_Result AAX_CEffectParameters::CompareActiveChunk (const AAX_SPlugInChunk* iC
             continue;
 
         const auto* identifier = parameter->Identifier();
-        float floatValue = 0.0f;
-        int32_t intValue = 0;
-        bool boolValue = false;
-        double doubleValue = 0.0;
-        AAX_CString textValue;
-
+        const ChunkedValue current (*parameter);
         double storedDouble = 0.0;
         int32_t storedInt = 0;
         AAX_CString storedText;
         bool matches = true;
 
-        if (parameter->GetValueAsFloat (&floatValue))
-            matches = mChunkDataParser.FindDouble (identifier, &storedDouble) &&
-                      static_cast<float> (storedDouble) == floatValue;
-        else if (parameter->GetValueAsInt32 (&intValue))
-            matches = mChunkDataParser.FindInt32 (identifier, &storedInt) && storedInt == intValue;
-        else if (parameter->GetValueAsBool (&boolValue))
-            matches = mChunkDataParser.FindInt32 (identifier, &storedInt) && (storedInt != 0) == boolValue;
-        else if (parameter->GetValueAsDouble (&doubleValue))
-            matches = mChunkDataParser.FindDouble (identifier, &storedDouble) &&
-                      static_cast<float> (storedDouble) == static_cast<float> (doubleValue);
-        else if (parameter->GetValueAsString (&textValue))
-            matches = mChunkDataParser.FindString (identifier, &storedText) && storedText == textValue;
+        switch (current.type)
+        {
+            case ChunkedValue::Type::floatValue:
+                matches = mChunkDataParser.FindDouble (identifier, &storedDouble) &&
+                          static_cast<float> (storedDouble) == current.floatValue;
+                break;
+            case ChunkedValue::Type::int32Value:
+                matches = mChunkDataParser.FindInt32 (identifier, &storedInt) && storedInt == current.intValue;
+                break;
+            case ChunkedValue::Type::boolValue:
+                matches = mChunkDataParser.FindInt32 (identifier, &storedInt) && (storedInt != 0) == current.boolValue;
+                break;
+            case ChunkedValue::Type::doubleValue:
+                matches = mChunkDataParser.FindDouble (identifier, &storedDouble) &&
+                          static_cast<float> (storedDouble) == static_cast<float> (current.doubleValue);
+                break;
+            case ChunkedValue::Type::stringValue:
+                matches = mChunkDataParser.FindString (identifier, &storedText) && storedText == current.textValue;
+                break;
+            case ChunkedValue::Type::none:
+                break;
+        }
 
         if (!matches)
             return AAX_SUCCESS;
@@ -798,22 +838,28 @@ void AAX_CEffectParameters::BuildChunkData() const
             continue;
 
         const auto* identifier = parameter->Identifier();
-        float floatValue = 0.0f;
-        int32_t intValue = 0;
-        bool boolValue = false;
-        double doubleValue = 0.0;
-        AAX_CString textValue;
+        const ChunkedValue current (*parameter);
 
-        if (parameter->GetValueAsFloat (&floatValue))
-            mChunkDataParser.AddDouble (identifier, static_cast<double> (floatValue));
-        else if (parameter->GetValueAsInt32 (&intValue))
-            mChunkDataParser.AddInt32 (identifier, intValue);
-        else if (parameter->GetValueAsBool (&boolValue))
-            mChunkDataParser.AddInt32 (identifier, boolValue ? 1 : 0);
-        else if (parameter->GetValueAsDouble (&doubleValue))
-            mChunkDataParser.AddDouble (identifier, doubleValue);
-        else if (parameter->GetValueAsString (&textValue))
-            mChunkDataParser.AddString (identifier, textValue);
+        switch (current.type)
+        {
+            case ChunkedValue::Type::floatValue:
+                mChunkDataParser.AddDouble (identifier, static_cast<double> (current.floatValue));
+                break;
+            case ChunkedValue::Type::int32Value:
+                mChunkDataParser.AddInt32 (identifier, current.intValue);
+                break;
+            case ChunkedValue::Type::boolValue:
+                mChunkDataParser.AddInt32 (identifier, current.boolValue ? 1 : 0);
+                break;
+            case ChunkedValue::Type::doubleValue:
+                mChunkDataParser.AddDouble (identifier, current.doubleValue);
+                break;
+            case ChunkedValue::Type::stringValue:
+                mChunkDataParser.AddString (identifier, current.textValue);
+                break;
+            case ChunkedValue::Type::none:
+                break;
+        }
     }
 }
 
