@@ -68,6 +68,13 @@ Exit codes: 0 success, 1 the plug-in failed, 2 bad command line, 3 a file could 
 4 no X display could be opened.
 )";
 
+/** Prints a failure the way aax-host reports every failure, and gives the exit code to leave with. */
+int reportFailure (const std::exception& failure, ExitCode exitCode)
+{
+    std::cerr << "aax-host: " << failure.what() << "\n";
+    return exitCode;
+}
+
 using Clock = std::chrono::steady_clock;
 
 double millisecondsSince (Clock::time_point start)
@@ -300,27 +307,22 @@ int main (int argc, char** argv)
     }
     catch (const AudioFileError& e)
     {
-        std::cerr << "aax-host: " << e.what() << "\n";
-        return exitFileError;
+        return reportFailure (e, exitFileError);
     }
     catch (const ImageFileError& e)
     {
-        std::cerr << "aax-host: " << e.what() << "\n";
-        return exitFileError;
+        return reportFailure (e, exitFileError);
     }
     catch (const WindowError& e)
     {
-        std::cerr << "aax-host: " << e.what() << "\n";
-        return exitNoDisplay;
+        return reportFailure (e, exitNoDisplay);
     }
     catch (const ModuleError& e)
     {
-        std::cerr << "aax-host: " << e.what() << "\n";
-        return exitFileError;
+        return reportFailure (e, exitFileError);
     }
     catch (const PluginError& e)
     {
-        std::cerr << "aax-host: " << e.what() << "\n";
-        return exitPluginFailure;
+        return reportFailure (e, exitPluginFailure);
     }
 }
