@@ -7,6 +7,14 @@
 
 namespace aaxhost
 {
+const std::string& optionValue (const std::vector<std::string>& args, size_t& index)
+{
+    if (index + 1 >= args.size())
+        throw UsageError ("option " + args[index] + " needs a value");
+
+    return args[++index];
+}
+
 std::pair<std::string, std::string> parseSetting (const std::string& setting)
 {
     const auto equals = setting.find ('=');

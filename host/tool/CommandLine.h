@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace aaxhost
 {
@@ -25,6 +26,11 @@ struct UsageError : std::runtime_error
 {
     using std::runtime_error::runtime_error;
 };
+
+/** The value given to the option at args[index], which is the next argument; moves `index` onto it. Throws
+    UsageError when the option is the last argument.
+*/
+const std::string& optionValue (const std::vector<std::string>& args, size_t& index);
 
 /** Splits the value of --set, "ID=VALUE", into ID and VALUE; throws UsageError for anything without an ID. */
 std::pair<std::string, std::string> parseSetting (const std::string& setting);

@@ -39,19 +39,11 @@ namespace
         {
             const auto& arg = args[i];
 
-            auto nextValue = [&]() -> const std::string&
-            {
-                if (i + 1 >= args.size())
-                    throw UsageError ("option " + arg + " needs a value");
-
-                return args[++i];
-            };
-
             if (isSnapshot && arg == "--out")
-                options.outputPath = nextValue();
+                options.outputPath = optionValue (args, i);
             else if (isSnapshot && arg == "--after")
             {
-                const auto& text = nextValue();
+                const auto& text = optionValue (args, i);
                 char* end = nullptr;
                 const auto value = std::strtol (text.c_str(), &end, 10);
 
@@ -61,7 +53,7 @@ namespace
                 options.afterMilliseconds = (int)value;
             }
             else if (arg == "--set")
-                options.settings.push_back (parseSetting (nextValue()));
+                options.settings.push_back (parseSetting (optionValue (args, i)));
             else if (!arg.empty() && arg[0] == '-')
                 throw UsageError ("unknown option " + arg + " for " + command);
             else if (options.bundlePath.empty())

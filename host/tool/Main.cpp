@@ -112,26 +112,18 @@ RenderOptions parseRenderOptions (const std::vector<std::string>& args)
     {
         const auto& arg = args[i];
 
-        auto nextValue = [&]() -> const std::string&
-        {
-            if (i + 1 >= args.size())
-                throw UsageError ("option " + arg + " needs a value");
-
-            return args[++i];
-        };
-
         if (arg == "--out")
-            options.outputPath = nextValue();
+            options.outputPath = optionValue (args, i);
         else if (arg == "--in")
-            options.inputPath = nextValue();
+            options.inputPath = optionValue (args, i);
         else if (arg == "--block")
-            options.blockSize = parseInteger (nextValue(), "block size", 1, 4096);
+            options.blockSize = parseInteger (optionValue (args, i), "block size", 1, 4096);
         else if (arg == "--rate")
-            options.sampleRate = parseInteger (nextValue(), "sample rate", 8000, 384000);
+            options.sampleRate = parseInteger (optionValue (args, i), "sample rate", 8000, 384000);
         else if (arg == "--channels")
-            options.channels = parseInteger (nextValue(), "channel count", 1, 2);
+            options.channels = parseInteger (optionValue (args, i), "channel count", 1, 2);
         else if (arg == "--set")
-            options.settings.push_back (parseSetting (nextValue()));
+            options.settings.push_back (parseSetting (optionValue (args, i)));
         else if (!arg.empty() && arg[0] == '-')
             throw UsageError ("unknown option " + arg);
         else if (options.bundlePath.empty())
