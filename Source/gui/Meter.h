@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <functional>
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -20,11 +21,16 @@ public:
 
     ~Meter() override { stopTimer(); }
 
-    // The bar's width in whole pixels for a level, clipped to the meter's width.
+    // The bar's width in whole pixels for a level, clipped to the meter's width. It is limited
+    // before the conversion, which is undefined for an infinite level (and NaN shows no bar).
     static int barWidthFor (float decibels, int meterWidth)
     {
         const auto barWidth = juce::jmap (decibels, -60.0f, 0.0f, 0.0f, static_cast<float> (meterWidth));
-        return juce::jmin (meterWidth, static_cast<int> (barWidth));
+
+        if (std::isnan (barWidth))
+            return 0;
+
+        return static_cast<int> (juce::jlimit (0.0f, static_cast<float> (meterWidth), barWidth));
     }
 
     void paint (juce::Graphics& g) override

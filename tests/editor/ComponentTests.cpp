@@ -1,6 +1,7 @@
 #include "EditorTestFixture.h"
 
 #include <cmath>
+#include <limits>
 
 namespace
 {
@@ -157,8 +158,16 @@ TEST (TrimKnob, DrawsTheSameWhenDisabled)
 //==============================================================================
 TEST (Meter, BarWidthMapsMinusSixtyToZeroDecibelsOntoTheWidth)
 {
-    for (const auto& [dB, expected] : std::initializer_list<std::pair<float, int>>{
-             {-30.0f, 22}, {-50.0f, 7}, {-60.0f, 0}, {-100.0f, 0}, {0.0f, 44}, {6.0f, 44}})
+    for (const auto& [dB, expected] :
+         std::initializer_list<std::pair<float, int>>{{-30.0f, 22},
+                                                      {-50.0f, 7},
+                                                      {-60.0f, 0},
+                                                      {-100.0f, 0},
+                                                      {0.0f, 44},
+                                                      {6.0f, 44},
+                                                      {std::numeric_limits<float>::infinity(), 44},
+                                                      {-std::numeric_limits<float>::infinity(), 0},
+                                                      {std::numeric_limits<float>::quiet_NaN(), 0}})
     {
         float level = dB;
         Gui::Meter meter ([&level] { return level; });
