@@ -135,6 +135,7 @@ TEST (HostileState, ProcessingInstructionsInsideElementsDoNotHang)
     const std::string documents[] = {
         declaration + "<VantrelParameters><?p?>text<PARAM id=\"input\" value=\"-3.0\"/></VantrelParameters>",
         declaration + "<VantrelParameters><PARAM id=\"input\" value=\"-3.0\"> <?xml version=\"1.0\"?> 8\"/></PARAM>",
+        "<?xml ersion=\"1\"ning=\"UTF-8\"?> <VantrelParameters><PARAM UTt\"AR<?x\" en!oding=\"UTF-8\"?>--er\">",
     };
 
     for (const auto& text : documents)
