@@ -10,7 +10,13 @@
 // directly. While a test arms the counter, allocations made by the arming thread are counted;
 // other threads (the framework's timer thread) are left alone.
 // Sanitizers bring their own malloc; under them only operator new is counted.
-#if defined(__GLIBC__) && !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__)
+// (GCC says so with __SANITIZE_ADDRESS__ and __SANITIZE_THREAD__, clang with __has_feature.)
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer) || __has_feature(memory_sanitizer)
+#define VANTREL_UNDER_SANITIZER 1
+#endif
+#endif
+#if defined(__GLIBC__) && !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__) && !defined(VANTREL_UNDER_SANITIZER)
 #define VANTREL_COUNT_MALLOC 1
 #else
 #define VANTREL_COUNT_MALLOC 0
