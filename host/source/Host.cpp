@@ -9,11 +9,12 @@
 #include <AAX_UIDs.h>
 
 #include <cstdio>
+#include <iostream>
 #include <ostream>
 
 namespace aaxhost
 {
-Host::Host (const std::string& bundlePath, HostOptions options)
+Host::Session::Session (const std::string& bundlePath, HostOptions options)
     : module (bundlePath)
     , context (ComPtr<HostContext>::share (new HostContext (state)))
 {
@@ -22,13 +23,21 @@ Host::Host (const std::string& bundlePath, HostOptions options)
     startupResult = module.startup (context.get());
 }
 
-Host::~Host()
+Host::Session::~Session()
 {
     shutdown();
     state.lentObjects.clear();
+
+    // Objects the plug-in still counts may yet be called, so their code must stay mapped.
+    if (const auto liveObjects = module.canUnloadNow (context.get()); liveObjects != 0)
+    {
+        module.keepLoaded();
+        std::cerr << "aax-host: the plug-in still counts " << liveObjects
+                  << " live object(s) at the end; its module stays loaded\n";
+    }
 }
 
-ACFRESULT Host::shutdown()
+ACFRESULT Host::Session::shutdown()
 {
     if (isShutDown)
         return 0;
@@ -37,22 +46,36 @@ ACFRESULT Host::shutdown()
     return module.shutdown (context.get());
 }
 
+Host::Host (const std::string& bundlePath, HostOptions options)
+    : session (std::make_shared<Session> (bundlePath, std::move (options)))
+{
+}
+
+Host::~Host() = default;
+
+ACFRESULT Host::shutdown()
+{
+    return session->shutdown();
+}
+
 IACFUnknown* Host::getHostUnknown() const noexcept
 {
-    return context.get();
+    return session->context.get();
 }
 
 ACFRESULT Host::canUnloadNow() const
 {
-    return module.canUnloadNow (context.get());
+    return session->module.canUnloadNow (session->context.get());
 }
 
 ACFRESULT Host::tryRegisterPlugin()
 {
+    auto& state = session->state;
+    auto& context = session->context;
     context->setFactoryAnswer (state.options.registrationFactory);
 
     IACFUnknown* definition = nullptr;
-    const auto result = module.registerPlugin (context.get(), &definition);
+    const auto result = session->module.registerPlugin (context.get(), &definition);
 
     // What the registration handed back carries one reference for the host.
     const auto definitionHolder = ComPtr<IACFUnknown>::adopt (definition);
@@ -84,8 +107,11 @@ std::unique_ptr<PluginInstance> Host::createInstance (const EffectDescription& e
                                                       const ComponentDescription& component,
                                                       const InstanceSettings& settings)
 {
-    auto factory = ComPtr<IACFUnknown>::share (new HostComponentFactory (state));
-    return std::make_unique<PluginInstance> (state, effect, component, settings, std::move (factory));
+    auto factory = ComPtr<IACFUnknown>::share (new HostComponentFactory (session->state));
+
+    // The instance holds the state through the session, so the module stays loaded while it lives.
+    return std::make_unique<PluginInstance> (std::shared_ptr<HostState> (session, &session->state), effect, component,
+                                             settings, std::move (factory));
 }
 
 //==============================================================================

@@ -37,8 +37,10 @@ struct InstanceSettings
 
     Construction loads the module and calls ACFStartup with the host's unknown; registerPlugin() runs
     ACFRegisterPlugin and keeps what the plug-in described; createInstance() makes a running instance of one
-    of its components. Destruction calls ACFShutdown and unloads the module; every instance must be gone
-    by then. All calls belong on one thread, the host's main thread.
+    of its components. The module, the host's state and the plug-in's startup outlive the Host for as long
+    as an instance it made lives: ACFShutdown runs, and the module is unloaded, when the last of them goes,
+    and only if the plug-in then answers ACFCanUnloadNow with 0. All calls belong on one thread, the host's
+    main thread.
 */
 class Host
 {
@@ -50,10 +52,10 @@ public:
     Host& operator= (const Host&) = delete;
 
     /** The host's answers; changes take effect with the next call into the plug-in. */
-    HostOptions& getOptions() noexcept { return state.options; }
+    HostOptions& getOptions() noexcept { return session->state.options; }
 
-    const PluginModule& getModule() const noexcept { return module; }
-    ACFRESULT getStartupResult() const noexcept { return startupResult; }
+    const PluginModule& getModule() const noexcept { return session->module; }
+    ACFRESULT getStartupResult() const noexcept { return session->startupResult; }
 
     /** Runs ACFRegisterPlugin and returns its result; on success the description is kept. */
     ACFRESULT tryRegisterPlugin();
@@ -62,8 +64,8 @@ public:
     void registerPlugin();
 
     const PluginDescription& getDescription() const noexcept { return description; }
-    const Diagnostics& getDiagnostics() const noexcept { return state.diagnostics; }
-    Diagnostics& getDiagnostics() noexcept { return state.diagnostics; }
+    const Diagnostics& getDiagnostics() const noexcept { return session->state.diagnostics; }
+    Diagnostics& getDiagnostics() noexcept { return session->state.diagnostics; }
 
     /** Creates and initialises an instance of one component of a described effect. */
     std::unique_ptr<PluginInstance> createInstance (const EffectDescription& effect,
@@ -80,11 +82,22 @@ public:
     ACFRESULT shutdown();
 
 private:
-    HostState state;
-    PluginModule module;
-    ComPtr<HostContext> context;
-    ACFRESULT startupResult = 0;
-    bool isShutDown = false;
+    /** What the host and every instance it made share, and what keeps the plug-in's code loaded. */
+    struct Session
+    {
+        Session (const std::string& bundlePath, HostOptions options);
+        ~Session();
+
+        ACFRESULT shutdown();
+
+        HostState state;
+        PluginModule module;
+        ComPtr<HostContext> context;
+        ACFRESULT startupResult = 0;
+        bool isShutDown = false;
+    };
+
+    std::shared_ptr<Session> session;
     PluginDescription description;
 };
 

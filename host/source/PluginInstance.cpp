@@ -29,10 +29,11 @@ namespace
     }
 }
 
-PluginInstance::PluginInstance (HostState& hostState, const EffectDescription& effect,
+PluginInstance::PluginInstance (std::shared_ptr<HostState> sharedHostState, const EffectDescription& effect,
                                 const ComponentDescription& component, const InstanceSettings& settings,
                                 ComPtr<IACFUnknown> componentFactory)
-    : instanceState (std::make_shared<InstanceState> (hostState))
+    : hostState (std::move (sharedHostState))
+    , instanceState (std::make_shared<InstanceState> (*hostState))
 {
     if (settings.sampleRate < 1.0)
         throw PluginError ("the sample rate must be positive", AAX_ERROR_INVALID_ARGUMENT);

@@ -52,8 +52,12 @@ struct ParameterInfo
 class PluginInstance
 {
 public:
-    PluginInstance (HostState& hostState, const EffectDescription& effect, const ComponentDescription& component,
-                    const InstanceSettings& settings, ComPtr<IACFUnknown> componentFactory);
+    /** `hostState` keeps what the host shares with its instances, the plug-in's module included, alive for as
+        long as the instance lives.
+    */
+    PluginInstance (std::shared_ptr<HostState> hostState, const EffectDescription& effect,
+                    const ComponentDescription& component, const InstanceSettings& settings,
+                    ComPtr<IACFUnknown> componentFactory);
     ~PluginInstance();
 
     PluginInstance (const PluginInstance&) = delete;
@@ -144,6 +148,9 @@ private:
         std::vector<std::max_align_t> block; // aligned, zero-filled
         void* data() noexcept { return block.empty() ? nullptr : block.data(); }
     };
+
+    // Declared first so that it goes last, once every call into the plug-in's code has returned.
+    const std::shared_ptr<HostState> hostState;
 
     std::shared_ptr<InstanceState> instanceState;
     ComPtr<InstanceContext> context;

@@ -60,7 +60,7 @@ PluginModule::Handle::Handle (const std::string& path)
 
 PluginModule::Handle::~Handle()
 {
-    if (handle != nullptr)
+    if (handle != nullptr && closeOnDestruction)
         dlclose (handle);
 }
 

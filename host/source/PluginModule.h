@@ -23,11 +23,12 @@ class PluginModule
         ~Handle();
         void* lookUp (const char* name) const;
         void* handle = nullptr;
+        bool closeOnDestruction = true;
     };
 
     // Declared first, so that the module is loaded before the entry points below are looked up in it.
     const std::string modulePath;
-    const Handle module;
+    Handle module;
 
 public:
     using RegisterPluginFn = ACFRESULT (*) (IACFUnknown* host, IACFUnknown** outPluginDefinition);
@@ -50,6 +51,11 @@ public:
     PluginModule& operator= (const PluginModule&) = delete;
 
     const std::string& getModulePath() const noexcept { return modulePath; }
+
+    /** Leaves the module loaded when this object goes: for a plug-in that still has live objects, whose code
+        must stay mapped for as long as anything may call it.
+    */
+    void keepLoaded() noexcept { module.closeOnDestruction = false; }
 
     const RegisterPluginFn registerPlugin;
     const RegisterComponentFn registerComponent;
