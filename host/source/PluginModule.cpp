@@ -18,32 +18,47 @@ std::string findModuleInBundle (const std::string& bundlePath)
     if (!fs::exists (path, error))
         throw ModuleError ("'" + bundlePath + "' does not exist");
 
+    const auto notABundle = [&]
+    {
+        return ModuleError ("'" + bundlePath +
+                            "' is not a plug-in bundle (expected a bundle directory holding "
+                            "Contents/x86_64-linux/NAME.so, or that .so file itself)");
+    };
+
     if (fs::is_regular_file (path, error))
+    {
+        if (path.extension() != ".so")
+            throw notABundle();
+
         return fs::absolute (path).string();
+    }
 
     if (!fs::is_directory (path, error))
-        throw ModuleError ("'" + bundlePath + "' is neither a bundle directory nor a shared module");
+        throw notABundle();
 
-    const auto contents = path / "Contents";
-    const auto searchRoot = fs::is_directory (contents, error) ? contents : path;
+    // Only the bundle's own platform directory is looked in: any other directory could hold a foreign module.
+    const auto platformDirectory = path / "Contents" / "x86_64-linux";
 
-    std::vector<fs::path> candidates;
+    if (!fs::is_directory (platformDirectory, error))
+        throw notABundle();
 
-    for (fs::recursive_directory_iterator it (searchRoot, error), end; it != end; it.increment (error))
+    std::vector<fs::path> modules;
+
+    for (fs::directory_iterator it (platformDirectory, error), end; it != end; it.increment (error))
         if (it->is_regular_file (error) && it->path().extension() == ".so")
-            candidates.push_back (it->path());
+            modules.push_back (it->path());
 
-    if (candidates.empty())
-        throw ModuleError ("no shared module (*.so) inside the bundle '" + bundlePath + "'");
+    // The module is named after the bundle; a lone module under another name is accepted as well.
+    const auto bundleName = (path.has_filename() ? path : path.parent_path()).stem();
+    const auto named = platformDirectory / (bundleName.string() + ".so");
 
-    // The module for this platform's directory wins; otherwise the first in name order.
-    std::sort (candidates.begin(), candidates.end());
+    if (std::find (modules.begin(), modules.end(), named) != modules.end())
+        return fs::absolute (named).string();
 
-    const auto platformModule =
-        std::find_if (candidates.begin(), candidates.end(),
-                      [] (const fs::path& p) { return p.parent_path().filename() == "x86_64-linux"; });
+    if (modules.size() != 1)
+        throw notABundle();
 
-    return fs::absolute (platformModule != candidates.end() ? *platformModule : candidates.front()).string();
+    return fs::absolute (modules.front()).string();
 }
 
 PluginModule::Handle::Handle (const std::string& path)

@@ -41,8 +41,8 @@ public:
     using ShutdownFn = ACFRESULT (*) (IACFUnknown* host);
     using GetSDKVersionFn = ACFRESULT (*) (uint64_t* outVersion);
 
-    /** Loads a bundle: either the shared module itself or a bundle directory, in which the module is looked
-        for under Contents/ (the first *.so found, platform directories such as Contents/x86_64-linux first).
+    /** Loads a bundle: either the shared module (*.so) itself or a bundle directory, whose module is the one
+        in Contents/x86_64-linux (named after the bundle, or the only one there).
     */
     explicit PluginModule (const std::string& bundlePath);
     ~PluginModule();

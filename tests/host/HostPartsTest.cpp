@@ -15,6 +15,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 
 using namespace aaxhost;
 
@@ -78,6 +79,46 @@ TEST (PluginModule, MissingBundlesAreReportedNotLoaded)
     std::filesystem::create_directories (directory / "Contents");
     EXPECT_THROW (findModuleInBundle (directory.string()), ModuleError);
     std::filesystem::remove_all (directory);
+}
+
+TEST (PluginModule, OnlyTheBundleLayoutOrASharedModuleIsAccepted)
+{
+    namespace fs = std::filesystem;
+    const auto root = fs::temp_directory_path() / "aax-host-layout-test";
+    fs::remove_all (root);
+    const auto touch = [] (const fs::path& file)
+    {
+        fs::create_directories (file.parent_path());
+        std::ofstream (file).put ('\0');
+    };
+
+    // A module anywhere else in a directory is not the plug-in's.
+    touch (root / "plain" / "lib" / "foreign.so");
+    touch (root / "other.aaxplugin" / "Contents" / "lib" / "foreign.so");
+    touch (root / "other.aaxplugin" / "Contents" / "foreign.so");
+    EXPECT_THROW (findModuleInBundle ((root / "plain").string()), ModuleError);
+    EXPECT_THROW (findModuleInBundle ((root / "other.aaxplugin").string()), ModuleError);
+    EXPECT_THROW (findModuleInBundle (root.string()), ModuleError);
+
+    // A file given directly must be a shared module.
+    touch (root / "notes.txt");
+    EXPECT_THROW (findModuleInBundle ((root / "notes.txt").string()), ModuleError);
+    EXPECT_EQ (findModuleInBundle ((root / "plain" / "lib" / "foreign.so").string()),
+               (root / "plain" / "lib" / "foreign.so").string());
+
+    // The bundle's module: the one named after it, else the only one; two others are ambiguous.
+    const auto bundle = root / "Good.aaxplugin";
+    const auto platform = bundle / "Contents" / "x86_64-linux";
+    touch (platform / "Other.so");
+    EXPECT_EQ (findModuleInBundle (bundle.string()), (platform / "Other.so").string());
+    touch (platform / "Good.so");
+    EXPECT_EQ (findModuleInBundle (bundle.string()), (platform / "Good.so").string());
+    EXPECT_EQ (findModuleInBundle (bundle.string() + "/"), (platform / "Good.so").string());
+    fs::remove (platform / "Good.so");
+    touch (platform / "Third.so");
+    EXPECT_THROW (findModuleInBundle (bundle.string()), ModuleError);
+
+    fs::remove_all (root);
 }
 
 TEST (HostObjects, ReferenceCountsAndInterfaceVersions)
