@@ -54,7 +54,7 @@ Options of render:
                     is used: sine tones rising from -20 dBFS to about +8 dBFS, so that clipping shows.
   --set ID=VALUE    Sets a parameter before rendering. VALUE is a text in the parameter's own units that
                     the plug-in converts ("6" for 6 dB, "On", "Off"). May be given several times.
-  --block N         Block size in samples (default 512, 1 to 4096).
+  --block N         Block size in samples (default 512, 1 to 1024: an AAX host never passes more).
   --rate HZ         Sample rate of the built-in signal (default 48000). With --in the file's rate is used,
                     and --rate, if given, must agree with it.
   --channels N      Channel count of the built-in signal: 1 or 2 (default 2).
@@ -81,6 +81,9 @@ double millisecondsSince (Clock::time_point start)
 {
     return std::chrono::duration<double, std::milli> (Clock::now() - start).count();
 }
+
+// JUCE's client prepares its processor for blocks of up to 1024 samples, the most an AAX host passes.
+constexpr int maxBlockSize = 1024;
 
 int parseInteger (const std::string& text, const char* what, long minimum, long maximum)
 {
@@ -117,7 +120,7 @@ RenderOptions parseRenderOptions (const std::vector<std::string>& args)
         else if (arg == "--in")
             options.inputPath = optionValue (args, i);
         else if (arg == "--block")
-            options.blockSize = parseInteger (optionValue (args, i), "block size", 1, 4096);
+            options.blockSize = parseInteger (optionValue (args, i), "block size", 1, maxBlockSize);
         else if (arg == "--rate")
             options.sampleRate = parseInteger (optionValue (args, i), "sample rate", 8000, 384000);
         else if (arg == "--channels")
