@@ -320,4 +320,9 @@ int main (int argc, char** argv)
     {
         return reportFailure (e, exitPluginFailure);
     }
+    catch (const std::exception& e)
+    {
+        // Anything else went wrong while running the plug-in: reported, never left to std::terminate.
+        return reportFailure (e, exitPluginFailure);
+    }
 }
