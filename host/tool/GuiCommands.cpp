@@ -130,6 +130,7 @@ namespace
         return true;
     }
 
+    /** Runs a command that needs the display; its command line has been read and checked before. */
     template <typename Command>
     int runGuiCommand (const char* name, Command&& command)
     {
@@ -150,10 +151,11 @@ namespace
 
 int runSnapshotCommand (const std::vector<std::string>& args)
 {
+    const auto options = parseOptions (args, true);
+
     return runGuiCommand ("snapshot",
                           [&]
                           {
-                              const auto options = parseOptions (args, true);
                               OpenEditor editor (options);
                               auto& runLoop = RunLoop::getMain();
 
@@ -182,10 +184,11 @@ int runSnapshotCommand (const std::vector<std::string>& args)
 
 int runShowCommand (const std::vector<std::string>& args)
 {
+    const auto options = parseOptions (args, false);
+
     return runGuiCommand ("show",
                           [&]
                           {
-                              const auto options = parseOptions (args, false);
                               OpenEditor editor (options);
                               auto& runLoop = RunLoop::getMain();
 
