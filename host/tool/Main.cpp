@@ -52,11 +52,13 @@ Commands:
 Options of render:
   --in IN.wav       The audio to render (mono or stereo). Without it a built-in signal of a few seconds
                     is used: sine tones rising from -20 dBFS to about +8 dBFS, so that clipping shows.
-  --set ID=VALUE    Sets a parameter before rendering. VALUE is a text in the parameter's own units that
-                    the plug-in converts ("6" for 6 dB, "On", "Off"). May be given several times.
+  --set ID=VALUE    Sets a parameter before the first block is rendered. VALUE is a number in the
+                    parameter's own units that the plug-in converts ("6" for 6 dB), or for a switch one
+                    of its texts ("On", "Off"). May be given several times.
   --block N         Block size in samples (default 512, 1 to 1024: an AAX host never passes more).
-  --rate HZ         Sample rate of the built-in signal (default 48000). With --in the file's rate is used,
-                    and --rate, if given, must agree with it.
+  --rate HZ         Sample rate of the built-in signal (default 48000, 8000 to 384000). With --in the
+                    file's rate is used; it must lie in the same range, and --rate, if given, must agree
+                    with it.
   --channels N      Channel count of the built-in signal: 1 or 2 (default 2).
 
 Options of snapshot and show:
@@ -84,6 +86,7 @@ double millisecondsSince (Clock::time_point start)
 
 // JUCE's client prepares its processor for blocks of up to 1024 samples, the most an AAX host passes.
 constexpr int maxBlockSize = 1024;
+constexpr int minSampleRate = 8000, maxSampleRate = 384000;
 
 int parseInteger (const std::string& text, const char* what, long minimum, long maximum)
 {
@@ -122,7 +125,7 @@ RenderOptions parseRenderOptions (const std::vector<std::string>& args)
         else if (arg == "--block")
             options.blockSize = parseInteger (optionValue (args, i), "block size", 1, maxBlockSize);
         else if (arg == "--rate")
-            options.sampleRate = parseInteger (optionValue (args, i), "sample rate", 8000, 384000);
+            options.sampleRate = parseInteger (optionValue (args, i), "sample rate", minSampleRate, maxSampleRate);
         else if (arg == "--channels")
             options.channels = parseInteger (optionValue (args, i), "channel count", 1, 2);
         else if (arg == "--set")
@@ -203,6 +206,15 @@ int runRender (const std::vector<std::string>& args)
         if (input.getNumChannels() > 2)
             throw UsageError ("the input has " + std::to_string (input.getNumChannels()) +
                               " channels; only mono and stereo are rendered");
+
+        if (input.sampleRate < minSampleRate || input.sampleRate > maxSampleRate)
+        {
+            char rate[32];
+            std::snprintf (rate, sizeof (rate), "%g", input.sampleRate);
+            throw AudioFileError ("'" + options.inputPath + "' has a sample rate of " + rate +
+                                  " Hz; aax-host renders at " + std::to_string (minSampleRate) + " to " +
+                                  std::to_string (maxSampleRate) + " Hz");
+        }
 
         if (options.sampleRate != 0 && options.sampleRate != (int)input.sampleRate)
             throw UsageError ("--rate " + std::to_string (options.sampleRate) + " differs from the input's rate " +

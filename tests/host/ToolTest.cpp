@@ -1,0 +1,100 @@
+// aax-host run as a user runs it, on audio files the test writes and reads back.
+
+#include "HostTestHelpers.h"
+
+#include "AudioFile.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+using namespace aaxhost;
+using namespace hosttest;
+
+namespace
+{
+namespace fs = std::filesystem;
+
+class AaxHostToolRender : public ::testing::Test
+{
+protected:
+    void SetUp() override { fs::create_directories (directory); }
+    void TearDown() override { fs::remove_all (directory); }
+
+    /** Runs the tool with the arguments (each quoted); returns its exit code, and keeps what it printed. */
+    int run (const std::vector<std::string>& arguments)
+    {
+        std::string command = "'" + std::string (VANTREL_AAX_HOST_TOOL) + "'";
+
+        for (auto& argument : arguments)
+            command += " '" + argument + "'";
+
+        const auto logPath = directory / "log.txt";
+        const auto status = std::system ((command + " > '" + logPath.string() + "' 2>&1").c_str());
+
+        std::ifstream logFile (logPath);
+        std::stringstream text;
+        text << logFile.rdbuf();
+        log = text.str();
+
+        return WIFEXITED (status) ? WEXITSTATUS (status) : -1;
+    }
+
+    std::string writeConstant (double sampleRate, float level, int numFrames)
+    {
+        AudioData audio;
+        audio.sampleRate = sampleRate;
+        audio.channels.assign (2, std::vector<float> ((size_t)numFrames, level));
+        const auto path = (directory / "in.wav").string();
+        writeAudioFile (path, audio);
+        return path;
+    }
+
+    const fs::path directory = fs::temp_directory_path() / ("aax-host-tool-test-" + std::to_string (getpid()));
+    const std::string outputPath = (directory / "out.wav").string();
+    std::string log;
+};
+}
+
+TEST_F (AaxHostToolRender, SettingsAreInEffectFromTheFirstFrame)
+{
+    constexpr float level = 0.5f;
+    constexpr int rampLength = 9600; // the engine glides to a new gain over 0.2 s once it is prepared
+    const auto input = writeConstant (48000.0, level, 24000);
+
+    ASSERT_EQ (run ({"render", bundlePath(), "--in", input, "--out", outputPath, "--set", "input=-20"}), 0) << log;
+
+    const auto output = readAudioFile (outputPath);
+    ASSERT_EQ (output.getNumFrames(), 24000);
+
+    // JUCE's client prepares the engine when the instance is initialised, before any parameter can be set,
+    // so the setting arrives as a change: the first frame already takes the first step of the straight
+    // glide from 0 dB, which reaches -20 dB exactly after the ramp and stays there.
+    const auto targetGain = std::pow (10.0f, -20.0f * 0.05f);
+
+    for (auto& channel : output.channels)
+    {
+        EXPECT_FLOAT_EQ (channel[0], level * (1.0f + (targetGain - 1.0f) / rampLength));
+        EXPECT_NEAR (channel[rampLength / 2 - 1], level * (1.0f + targetGain) / 2.0f, 1.0e-4f);
+        EXPECT_NEAR (channel[rampLength - 1], level * targetGain, 1.0e-6f);
+        EXPECT_NEAR (20.0 * std::log10 (channel.back() / level), -20.0, 1.0e-4);
+    }
+}
+
+TEST_F (AaxHostToolRender, AnInputAtARateOutsideTheRenderedRangeIsAFileError)
+{
+    for (const auto rate : {4000.0, 400000.0})
+    {
+        const auto input = writeConstant (rate, 0.5f, 400);
+
+        EXPECT_EQ (run ({"render", bundlePath(), "--in", input, "--out", outputPath}), 3) << log;
+        EXPECT_NE (log.find ("sample rate of " + std::to_string ((int)rate) + " Hz"), std::string::npos) << log;
+        EXPECT_FALSE (fs::exists (outputPath));
+    }
+}
