@@ -134,13 +134,27 @@ void VantrelAudioProcessorEditor::showClipReadout()
         return;
 
     // Every change made with the pointer elsewhere gets its own restore; none cancels another.
-    juce::Timer::callAfterDelay (readoutHoldMs,
-                                 [safeThis = juce::Component::SafePointer<VantrelAudioProcessorEditor> (this)]
-                                 {
-                                     if (safeThis != nullptr)
-                                         safeThis->clipLabel.setText (safeThis->clipLabel.defaultText,
-                                                                      juce::dontSendNotification);
-                                 });
+    restoreClipCaptionAt (juce::Time::getMillisecondCounter() + (juce::uint32)readoutHoldMs);
+}
+
+// JUCE's timer thread can fire a newly started timer early, by as long as it has slept since it
+// last woke, so the restore looks at the clock and waits out whatever is left of the hold.
+void VantrelAudioProcessorEditor::restoreClipCaptionAt (juce::uint32 dueMs)
+{
+    const auto remainingMs = [dueMs] { return (int)(dueMs - juce::Time::getMillisecondCounter()); };
+
+    juce::Timer::callAfterDelay (
+        std::max (1, remainingMs()),
+        [safeThis = juce::Component::SafePointer<VantrelAudioProcessorEditor> (this), dueMs, remainingMs]
+        {
+            if (safeThis == nullptr)
+                return;
+
+            if (remainingMs() > 0)
+                safeThis->restoreClipCaptionAt (dueMs);
+            else
+                safeThis->clipLabel.setText (safeThis->clipLabel.defaultText, juce::dontSendNotification);
+        });
 }
 
 juce::String VantrelAudioProcessorEditor::clipReadoutText (double percent)

@@ -43,6 +43,7 @@ private:
 
     void releaseBypass();
     void showClipReadout();
+    void restoreClipCaptionAt (juce::uint32 dueMs);
 
     VantrelAudioProcessor& audioProcessor;
     juce::AudioProcessorValueTreeState& apvts;
