@@ -24,6 +24,59 @@ float kneeForCurve (float normalisedCurve) noexcept
     return std::max (1.0f - normalisedCurve, 0.001f);
 }
 
+// Strict UTF-8 (RFC 3629): no overlong forms, no surrogates, nothing above U+10FFFF, no sequence cut
+// short. JUCE's own check lets overlong forms through, and its XML reader then keeps partial
+// sequences in names, so a state restored from such a text would be saved as one that cannot be
+// read again.
+bool isWellFormedUtf8 (const unsigned char* text, size_t size) noexcept
+{
+    for (size_t i = 0; i < size;)
+    {
+        const auto lead = text[i];
+
+        // The framework reads a text only up to its first 0 byte.
+        if (lead == 0)
+            return true;
+
+        if (lead < 0x80)
+        {
+            ++i;
+            continue;
+        }
+
+        size_t length = 0;
+        unsigned char low = 0x80, high = 0xbf; // the allowed range of the second byte
+
+        if (lead >= 0xc2 && lead <= 0xdf)
+            length = 2;
+        else if (lead >= 0xe0 && lead <= 0xef)
+        {
+            length = 3;
+            low = lead == 0xe0 ? 0xa0 : 0x80;
+            high = lead == 0xed ? 0x9f : 0xbf;
+        }
+        else if (lead >= 0xf0 && lead <= 0xf4)
+        {
+            length = 4;
+            low = lead == 0xf0 ? 0x90 : 0x80;
+            high = lead == 0xf4 ? 0x8f : 0xbf;
+        }
+        else
+            return false;
+
+        if (size - i < length || text[i + 1] < low || text[i + 1] > high)
+            return false;
+
+        for (size_t k = 2; k < length; ++k)
+            if ((text[i + k] & 0xc0) != 0x80)
+                return false;
+
+        i += length;
+    }
+
+    return true;
+}
+
 // JUCE's XML reader calls itself once per level of nesting, so a deep enough text overflows the
 // stack, and it never returns from an element whose content holds a processing instruction
 // followed by text ("<a><?p?>t</a>"). The plug-in's own states are two levels deep and hold no
@@ -612,7 +665,7 @@ void VantrelAudioProcessor::setStateInformation (const void* data, int sizeInByt
     // The framework's string and XML code step through UTF-8 by lead bytes and read past the end
     // of a text whose sequences are malformed or cut short; such a text is no document, and the
     // state stays as it was.
-    if (!juce::CharPointer_UTF8::isValidString (bytes + headerSize, textLength))
+    if (!isWellFormedUtf8 (reinterpret_cast<const unsigned char*> (bytes + headerSize), (size_t)textLength))
         return;
 
     if (!isReadableStateText ({bytes + headerSize, (size_t)textLength}))
