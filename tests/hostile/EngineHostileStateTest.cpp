@@ -65,6 +65,12 @@ TEST (HostileState, MalformedUtf8ChangesNothing)
         declaration + "<VantrelParameters><PARAM id=\"input\" value=\"-3.0\"/></VantrelParameters>\xf0",
         declaration + "<VantrelParameters><PARAM id=\"input\" value=\"-3.0\"/><![CDATA[\xe2\x82",
         declaration + "<VantrelParameters><PARAM id=\"in\xc0put\" value=\"-3.0\"/></VantrelParameters>",
+        // An overlong form (JUCE's own check lets it through, and its reader keeps half of it in the
+        // tag name, so the next save would not read back), a surrogate, and a code point past U+10FFFF.
+        "<\xc1\x87><PARAM id=\"input\" value=\"-3.0\"/></\xc1\x87>",
+        declaration + "<VantrelParameters><PARAM id=\"input\" value=\"-3.0\" n=\"\xed\xa0\x80\"/></VantrelParameters>",
+        declaration +
+            "<VantrelParameters><PARAM id=\"input\" value=\"-3.0\" n=\"\xf4\x90\x80\x80\"/></VantrelParameters>",
     };
 
     for (const auto& text : documents)
