@@ -72,10 +72,23 @@ public:
 
         if (parameterID.equalsIgnoreCase (Parameters::Clip::bypass.id))
         {
-            // The timer and the renderer touch the same state under this lock.
-            const juce::MessageManagerLock lock;
-            isBypassed = newValue != 0.0f;
-            clipAnimation.setAlpha (isBypassed ? 0.5f : 1.0f);
+            const auto bypassed = newValue != 0.0f;
+
+            if (juce::MessageManager::getInstance()->isThisTheMessageThread())
+            {
+                setBypassed (bypassed);
+                return;
+            }
+
+            // Another thread calls this while JUCE holds the parameter's listener lock, which the
+            // message thread may be waiting for (a gesture on the bypass switch): waiting here for
+            // the message thread would deadlock both, so the change is handed to it instead.
+            juce::MessageManager::callAsync (
+                [safeThis = juce::Component::SafePointer<AnimationSection> (this), bypassed]
+                {
+                    if (safeThis != nullptr)
+                        safeThis->setBypassed (bypassed);
+                });
         }
     }
 
@@ -96,6 +109,13 @@ private:
     static float normalised (const Parameters::SliderDescriptor<float>& descriptor, float value)
     {
         return (value - descriptor.min) / (descriptor.max - descriptor.min);
+    }
+
+    // Message thread only: the timer and the renderer read this state there.
+    void setBypassed (bool shouldBeBypassed)
+    {
+        isBypassed = shouldBeBypassed;
+        clipAnimation.setAlpha (isBypassed ? 0.5f : 1.0f);
     }
 
     // While bypassed the animation stands still.

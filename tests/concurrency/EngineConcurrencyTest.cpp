@@ -370,12 +370,10 @@ TEST_P (EngineConcurrency, EditorOpenWhileTheHostWorksOnTheMessageThreadAndAudio
 }
 
 // Automation and restores from a thread other than the message thread while the editor is open.
-// This deadlocks: the automating thread holds the "clipBypass" parameter's listener lock while the
-// clip animation waits for the message-manager lock, and the message thread, in the bypass
-// switch's attachment, waits for that listener lock. Hosts call parameters on their main thread
-// (the message thread), so it does not arise there; run with --gtest_also_run_disabled_tests to
-// see it.
-TEST_P (EngineConcurrency, DISABLED_EditorOpenWhileAnotherThreadAutomatesAndRestores)
+// Another thread automates and restores while the editor is open: the clip animation must not wait
+// for the message thread while JUCE holds the parameter's listener lock, which the message thread's
+// bypass switch attachment may be waiting for.
+TEST_P (EngineConcurrency, EditorOpenWhileAnotherThreadAutomatesAndRestores)
 {
     if (!hasDisplay())
         GTEST_SKIP() << "no display to open the editor on";
@@ -397,5 +395,5 @@ TEST_P (EngineConcurrency, DISABLED_EditorOpenWhileAnotherThreadAutomatesAndRest
 }
 
 INSTANTIATE_TEST_SUITE_P (MonoAndStereo, EngineConcurrency, testing::Values (1, 2),
-                          [] (const testing::TestParamInfo<int>& info)
-                          { return info.param == 1 ? std::string ("Mono") : std::string ("Stereo"); });
+                          [] (const testing::TestParamInfo<int>& paramInfo)
+                          { return paramInfo.param == 1 ? std::string ("Mono") : std::string ("Stereo"); });
