@@ -378,6 +378,17 @@ float VantrelAudioProcessor::curveToNormalised (float curveValue) const
 
 void VantrelAudioProcessor::prepareToPlay (double sampleRate, int samplesPerBlock)
 {
+    // A rate that is not a positive number within reason (a host's NaN, infinity or garbage) cannot
+    // size the ramps or the filters: the processor stays unprepared and leaves the audio alone.
+    constexpr auto maximumSampleRate = 1.0e7; // far above any audio rate; every ramp length fits an int
+
+    if (!(sampleRate > 0.0 && sampleRate <= maximumSampleRate) || samplesPerBlock < 1)
+    {
+        releaseResources();
+        preparedBlockSize = 0;
+        return;
+    }
+
     for (auto* smoother :
          {&inputGainSmoother, &outputGainSmoother, &clipGainSmoother, &clipCurveSmoother, &clipMixSmoother})
         smoother->reset (sampleRate, controlRampSeconds);

@@ -210,3 +210,27 @@ TEST (Processor, ANaNFromTheHostKeepsTheLastSettingAndTheAudioFinite)
     output = processInBlocks (*processor, input);
     EXPECT_NEAR (output.getMagnitude (0, output.getNumSamples()), 0.8f, 1.0e-3f);
 }
+
+TEST (Processor, ASampleRateThatIsNoRateLeavesTheProcessorUnprepared)
+{
+    auto processor = makeProcessor();
+    const auto input = makeConstant (2, 512, 0.5f);
+
+    for (const auto rate :
+         {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(), 0.0, -48000.0, 1.0e12})
+    {
+        prepare (*processor); // prepared before: a bad rate must also undo that
+        setParameter (*processor, "output", -6.0f);
+        processor->prepareToPlay (rate, 512);
+
+        const auto output = processInBlocks (*processor, input, 512);
+        EXPECT_EQ (output.getSample (0, 0), 0.5f) << rate;
+        EXPECT_EQ (output.getSample (1, 511), 0.5f) << rate;
+        setParameter (*processor, "output", 0.0f);
+    }
+
+    prepare (*processor);
+    setParameter (*processor, "output", -20.0f);
+    prepare (*processor);
+    EXPECT_NEAR (processInBlocks (*processor, input).getSample (0, 0), 0.05f, 1.0e-6f);
+}
