@@ -281,6 +281,12 @@ TEST (State, TextsNestedDeeperThanAnyStateAreLeftUnread)
         disguised += "<a x=\"/>\" y='>'>";
     restore (processor, makeBlock (paramsText ("VantrelParameters", disguised)));
 
+    // Nor does a quote that the reader takes for part of a comment inside a tag.
+    std::string commented = "<a <!-- \" --> >";
+    for (int i = 0; i < 100000; ++i)
+        commented += "<b>";
+    restore (processor, makeBlock (paramsText ("VantrelParameters", commented + "\"")));
+
     EXPECT_EQ (saveState (processor), before);
 
     // A few levels, empty elements, comments and CDATA are still read.

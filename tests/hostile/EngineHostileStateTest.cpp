@@ -142,6 +142,11 @@ TEST (HostileState, ProcessingInstructionsInsideElementsDoNotHang)
         declaration + "<VantrelParameters><?p?>text<PARAM id=\"input\" value=\"-3.0\"/></VantrelParameters>",
         declaration + "<VantrelParameters><PARAM id=\"input\" value=\"-3.0\"> <?xml version=\"1.0\"?> 8\"/></PARAM>",
         "<?xml ersion=\"1\"ning=\"UTF-8\"?> <VantrelParameters><PARAM UTt\"AR<?x\" en!oding=\"UTF-8\"?>--er\">",
+        // Found by fuzzing: "<?>" is no complete instruction, the reader's ends at the "?>" after "F-8".
+        "<?>ml version=\"1.0\" enc<![CDATA[F-8\"?> <VantrelParameters><PARAM <VantrelParamt\" v<?xml version=\"1.0\" "
+        "encoding=\"UTF-8\"?> ;e=\"0.0\"/><PARAM id=\"quality\" value=\"0.0\"/></VantrelParameters>",
+        // The reader's declaration ends where its '<' and '>' balance, inside what looks like a comment.
+        "<!DOCTYPE <x> <!-- >> <VantrelParameters><?p?>text</VantrelParameters> -->",
     };
 
     for (const auto& text : documents)
