@@ -7,6 +7,8 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
+#include <atomic>
+
 namespace Gui
 {
 // The editor's live layer, as large as the editor: the clip animation and the four level bars. It
@@ -14,7 +16,8 @@ namespace Gui
 // processor's clip level every 41 ms.
 class AnimationSection : public juce::Component,
                          public juce::AudioProcessorValueTreeState::Listener,
-                         private juce::Timer
+                         private juce::Timer,
+                         private juce::AsyncUpdater
 {
 public:
     static constexpr int refreshIntervalMs = 41;
@@ -50,6 +53,7 @@ public:
         apvts.removeParameterListener (Parameters::Clip::gain.id, this);
         apvts.removeParameterListener (Parameters::Clip::curve.id, this);
         apvts.removeParameterListener (Parameters::Clip::bypass.id, this);
+        cancelPendingUpdate();
     }
 
     void resized() override
@@ -72,7 +76,10 @@ public:
 
         if (parameterID.equalsIgnoreCase (Parameters::Clip::bypass.id))
         {
+            // The latest setting is kept for a pending update, which may have been triggered
+            // before this call and must not then put back an older setting.
             const auto bypassed = newValue != 0.0f;
+            pendingBypass.store (bypassed);
 
             if (juce::MessageManager::getInstance()->isThisTheMessageThread())
             {
@@ -83,12 +90,8 @@ public:
             // Another thread calls this while JUCE holds the parameter's listener lock, which the
             // message thread may be waiting for (a gesture on the bypass switch): waiting here for
             // the message thread would deadlock both, so the change is handed to it instead.
-            juce::MessageManager::callAsync (
-                [safeThis = juce::Component::SafePointer<AnimationSection> (this), bypassed]
-                {
-                    if (safeThis != nullptr)
-                        safeThis->setBypassed (bypassed);
-                });
+            // However fast a host automates, at most one update is waiting in the message queue.
+            triggerAsyncUpdate();
         }
     }
 
@@ -117,6 +120,10 @@ private:
         isBypassed = shouldBeBypassed;
         clipAnimation.setAlpha (isBypassed ? 0.5f : 1.0f);
     }
+
+    std::atomic<bool> pendingBypass{false};
+
+    void handleAsyncUpdate() override { setBypassed (pendingBypass.load()); }
 
     // While bypassed the animation stands still.
     void timerCallback() override

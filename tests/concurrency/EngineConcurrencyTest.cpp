@@ -370,12 +370,10 @@ TEST_P (EngineConcurrency, EditorOpenWhileTheHostWorksOnTheMessageThreadAndAudio
 }
 
 // Automation and restores from a thread other than the message thread while the editor is open.
-// Another thread automates and restores while the editor is open. The clip animation no longer
-// waits for the message thread while JUCE holds the parameter's listener lock, which removed the
-// deadlock this test first showed (it now passes in the plain build); under AddressSanitizer's
-// timing it still hangs, on a lock order not yet found. Hosts call parameters on their main thread
-// (the message thread), so it does not arise there; run with --gtest_also_run_disabled_tests.
-TEST_P (EngineConcurrency, DISABLED_EditorOpenWhileAnotherThreadAutomatesAndRestores)
+// Another thread automates and restores while the editor is open. The clip animation neither waits
+// for the message thread while JUCE holds the parameter's listener lock (a deadlock), nor posts a
+// message per change (a queue that grows faster than the message thread drains it).
+TEST_P (EngineConcurrency, EditorOpenWhileAnotherThreadAutomatesAndRestores)
 {
     if (!hasDisplay())
         GTEST_SKIP() << "no display to open the editor on";

@@ -1,5 +1,7 @@
 #include "EditorTestFixture.h"
 
+#include <thread>
+
 using Gui::MainSlider;
 
 namespace
@@ -183,6 +185,29 @@ TEST_F (EditorTest, BypassDimsTheClipKnobsCaptionAndAnimationButNeverTheMeters)
     expectAlphas (0.5f);
     setParameter (Parameters::Clip::bypass.id, 0.0f);
     expectAlphas (1.0f);
+}
+
+TEST_F (EditorTest, BypassFromAnotherThreadNeverOverridesALaterChange)
+{
+    auto& section = access->animationSection();
+
+    // Automation on another thread reaches the animation through the message loop.
+    std::thread ([this] { setParameter (Parameters::Clip::bypass.id, 1.0f); }).join();
+    EXPECT_TRUE (GuiTest::pumpUntil ([&] { return section.isBypassed; }));
+
+    // A change on another thread whose update is still waiting, then one on the message thread:
+    // the waiting update must not put the older setting back.
+    std::thread (
+        [this]
+        {
+            setParameter (Parameters::Clip::bypass.id, 0.0f);
+            setParameter (Parameters::Clip::bypass.id, 1.0f);
+        })
+        .join();
+    setParameter (Parameters::Clip::bypass.id, 0.0f);
+    GuiTest::pump (100);
+    EXPECT_FALSE (section.isBypassed);
+    EXPECT_EQ (section.clipAnimation.getAlpha(), 1.0f);
 }
 
 TEST_F (EditorTest, AnimationFollowsTheClipLevelAndFreezesWhileBypassed)
