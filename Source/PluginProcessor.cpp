@@ -116,6 +116,32 @@ bool isReadableStateText (std::string_view text) noexcept
     return true;
 }
 
+// A parameter that the restored tree does not name keeps its current value. The framework would
+// give it a child of its own holding only the identifier, and so take it to its default, and a
+// later save would write it without a value. Instead it gets a child with its current value, at the
+// end of the tree, in ascending order of identifier.
+void keepParametersTheStateDoesNotName (juce::ValueTree& newState, juce::AudioProcessorValueTreeState& apvts)
+{
+    static const juce::Identifier idProperty{"id"}, valueProperty{"value"}, parameterType{"PARAM"};
+
+    juce::StringArray unnamed;
+
+    for (const auto* parameter : apvts.processor.getParameters())
+        if (const auto* ranged = dynamic_cast<const juce::RangedAudioParameter*> (parameter))
+            if (!newState.getChildWithProperty (idProperty, ranged->paramID).isValid())
+                unnamed.add (ranged->paramID);
+
+    unnamed.sort (false);
+
+    for (const auto& id : unnamed)
+    {
+        juce::ValueTree child{parameterType};
+        child.setProperty (idProperty, id, nullptr);
+        child.setProperty (valueProperty, (double)apvts.getRawParameterValue (id)->load(), nullptr);
+        newState.appendChild (child, nullptr);
+    }
+}
+
 // One driven sample through the soft-knee curve. Samples up to 1 - knee pass, samples from
 // 1 + knee on become 1, and in between a parabola joins the two with matching slopes. The
 // overshoot above +1 (0 or less) is recorded for the clip meter.
@@ -650,6 +676,7 @@ void VantrelAudioProcessor::setStateInformation (const void* data, int sizeInByt
             if (std::isnan ((double)*value))
                 child.setProperty (valueProperty, 0.0, nullptr);
 
+    keepParametersTheStateDoesNotName (newState, apvts);
     apvts.replaceState (newState);
 }
 

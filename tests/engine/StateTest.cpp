@@ -137,32 +137,29 @@ TEST (State, ARootOfAnotherNameRestoresAndIsWrittenBack)
     EXPECT_TRUE (text.contains ("<PARAM id=\"unknown\" value=\"3.0\"/>")) << text;
 }
 
-TEST (State, AParameterTheBlockDoesNotNameIsAppendedLast)
+TEST (State, AParameterTheBlockDoesNotNameIsAppendedLastWithItsValue)
 {
     VantrelAudioProcessor processor;
+    setParameter (processor, "clipCurve", 42.0f);
 
     restore (processor, makeBlock (paramsText ("VantrelParameters", "<PARAM id=\"clip\" value=\"1.0\"/>"
                                                                     "<PARAM id=\"clipBypass\" value=\"0.0\"/>"
                                                                     "<PARAM id=\"input\" value=\"0.0\"/>"
                                                                     "<PARAM id=\"output\" value=\"0.0\"/>"
                                                                     "<PARAM id=\"quality\" value=\"0.0\"/>")));
-    EXPECT_EQ (getParameter (processor, "clipCurve"), 80.0f);
+    EXPECT_EQ (getParameter (processor, "clipCurve"), 42.0f);
     EXPECT_EQ (getParameter (processor, "clip"), 1.0f);
 
     const auto saved = saveState (processor);
     EXPECT_TRUE (textOf (saved).endsWith ("<PARAM id=\"quality\" value=\"0.0\"/>"
-                                          "<PARAM id=\"clipCurve\"/></VantrelParameters>"))
+                                          "<PARAM id=\"clipCurve\" value=\"42.0\"/></VantrelParameters>"))
         << textOf (saved);
 
-    // That block, read back, takes the curve to its default.
+    // That block, read back, gives the curve the instance had, not its default.
     VantrelAudioProcessor other;
     setParameter (other, "clipCurve", 10.0f);
     restore (other, saved);
-    EXPECT_EQ (getParameter (other, "clipCurve"), 80.0f);
-
-    // Once the value changes, it is written again.
-    setParameter (processor, "clipCurve", 50.0f);
-    EXPECT_TRUE (textOf (saveState (processor)).contains ("<PARAM id=\"clipCurve\" value=\"50.0\"/></"));
+    EXPECT_EQ (getParameter (other, "clipCurve"), 42.0f);
 }
 
 TEST (State, ValuesAreLimitedToTheRangeAndNonNumbersCountAsZero)
@@ -244,21 +241,26 @@ TEST (State, RestoringNotifiesTheSignalChain)
     EXPECT_NEAR (output.getSample (0, 47999), 0.05f, 1e-6f);
 }
 
-TEST (State, AParameterTheBlockDoesNotNameTakesItsDefault)
+TEST (State, ParametersTheBlockDoesNotNameKeepTheirValuesInIdentifierOrder)
 {
-    // The framework connects the appended element to its parameter, which reads the default
-    // from an element without a value.
     VantrelAudioProcessor processor;
     setParameter (processor, "clipCurve", 42.0f);
+    setParameter (processor, "output", -6.0f);
     restore (processor, makeBlock (paramsText ("VantrelParameters", "<PARAM id=\"clip\" value=\"2.0\"/>")));
 
-    EXPECT_EQ (getParameter (processor, "clipCurve"), 80.0f);
+    EXPECT_EQ (getParameter (processor, "clipCurve"), 42.0f);
+    EXPECT_EQ (getParameter (processor, "output"), -6.0f);
     EXPECT_EQ (getParameter (processor, "clip"), 2.0f);
-    // Those that stayed at their defaults are written without a value.
     EXPECT_EQ (textOf (saveState (processor)),
-               paramsText ("VantrelParameters", "<PARAM id=\"clip\" value=\"2.0\"/><PARAM id=\"clipBypass\"/>"
-                                                "<PARAM id=\"clipCurve\" value=\"80.0\"/><PARAM id=\"input\"/>"
-                                                "<PARAM id=\"output\"/><PARAM id=\"quality\"/>"));
+               paramsText ("VantrelParameters",
+                           "<PARAM id=\"clip\" value=\"2.0\"/><PARAM id=\"clipBypass\" value=\"0.0\"/>"
+                           "<PARAM id=\"clipCurve\" value=\"42.0\"/><PARAM id=\"input\" value=\"0.0\"/>"
+                           "<PARAM id=\"output\" value=\"-6.0\"/><PARAM id=\"quality\" value=\"0.0\"/>"));
+
+    // A child that names the parameter without a value still takes it to its default.
+    restore (processor, makeBlock (paramsText ("VantrelParameters", "<PARAM id=\"clipCurve\"/>")));
+    EXPECT_EQ (getParameter (processor, "clipCurve"), 80.0f);
+    EXPECT_EQ (getParameter (processor, "output"), -6.0f);
 }
 
 TEST (State, TextsNestedDeeperThanAnyStateAreLeftUnread)
