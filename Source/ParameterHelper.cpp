@@ -10,9 +10,44 @@ juce::String sliderStringFromValue (float value, int /*maximumStringLength*/)
     return juce::String (value, 2);
 }
 
+juce::String withReadableExponent (const juce::String& text)
+{
+    constexpr int maximumExponentDigits = 4;
+
+    // The number as JUCE reads it: white space, a sign, digits with at most one point, then 'e'.
+    auto position = text.getCharPointer().findEndOfWhitespace();
+
+    if (*position == '-' || *position == '+')
+        ++position;
+
+    for (auto pointFound = false; position.isDigit() || (*position == '.' && !pointFound); ++position)
+        pointFound = pointFound || *position == '.';
+
+    if (*position != 'e' && *position != 'E')
+        return text;
+
+    if (*++position == '-' || *position == '+')
+        ++position;
+
+    const auto exponentStart = position;
+
+    while (*position == '0')
+        ++position;
+
+    auto digits = 0;
+
+    for (auto digit = position; digit.isDigit(); ++digit)
+        if (++digits > maximumExponentDigits)
+            return juce::String (text.getCharPointer(), exponentStart) +
+                   juce::String::repeatedString ("9", maximumExponentDigits);
+
+    return text;
+}
+
 float sliderValueFromString (const juce::String& text)
 {
-    auto position = text.getCharPointer();
+    const auto readable = withReadableExponent (text);
+    auto position = readable.getCharPointer();
     const auto number = juce::CharacterFunctions::readDoubleValue (position);
 
     // "nan" parses as a number but would poison the signal chain; treat it like any other text

@@ -13,6 +13,11 @@ float sliderValueFromString (const juce::String& text);
 juce::String booleanStringFromValue (bool value, int maximumStringLength);
 bool booleanValueFromString (const juce::String& text);
 
+// JUCE reads a number's exponent into an int with no bound, so a text such as "1e99999999999"
+// overflows it. This gives the text with such an exponent cut to four digits, which reads as the
+// exponent itself should: infinity, or 0 when it is negative. Any other text is given back as it is.
+juce::String withReadableExponent (const juce::String& text);
+
 // Turns the parameter declarations into the framework's parameters.
 class ParameterHelper
 {

@@ -668,13 +668,23 @@ void VantrelAudioProcessor::setStateInformation (const void* data, int sizeInByt
     auto newState = juce::ValueTree::fromXml (*xml);
 
     // A value of "nan" reads as a number that no range can limit; like any other non-numeric
-    // value it counts as 0.
+    // value it counts as 0. A value whose exponent JUCE cannot read is given as its number.
     static const juce::Identifier valueProperty{"value"};
 
     for (auto child : newState)
+    {
         if (const auto* value = child.getPropertyPointer (valueProperty))
-            if (std::isnan ((double)*value))
+        {
+            const auto text = value->toString();
+            const auto readable = Utility::withReadableExponent (text);
+            const auto number = readable.getDoubleValue();
+
+            if (std::isnan (number))
                 child.setProperty (valueProperty, 0.0, nullptr);
+            else if (readable != text)
+                child.setProperty (valueProperty, number, nullptr);
+        }
+    }
 
     keepParametersTheStateDoesNotName (newState, apvts);
     apvts.replaceState (newState);

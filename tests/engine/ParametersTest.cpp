@@ -101,6 +101,15 @@ TEST (Parameters, FloatTextsReadTheLeadingNumber)
     EXPECT_FLOAT_EQ (Utility::sliderValueFromString ("nan"), 0.0f);
     EXPECT_FLOAT_EQ (realValueForText (input, "NaN dB"), 0.0f);
     EXPECT_FLOAT_EQ (realValueForText (input, "inf"), 20.0f);
+
+    // Exponents too long for JUCE's reader read as what they are: far beyond any range, or 0.
+    EXPECT_FLOAT_EQ (realValueForText (input, "1e99999999999"), 20.0f);
+    EXPECT_FLOAT_EQ (realValueForText (input, "-1.5e+31111111111111 dB"), -20.0f);
+    EXPECT_FLOAT_EQ (realValueForText (input, "7e-99999999999"), 0.0f);
+    EXPECT_FLOAT_EQ (Utility::sliderValueFromString (" 1.5E0000000000000000001"), 15.0f);
+    EXPECT_EQ (Utility::withReadableExponent ("-2.5e-1234567 dB"), "-2.5e-9999");
+    EXPECT_EQ (Utility::withReadableExponent ("2.5e1234 dB"), "2.5e1234 dB");
+    EXPECT_EQ (Utility::withReadableExponent ("x1e1234567"), "x1e1234567");
 }
 
 TEST (Parameters, SwitchTextsAreOnAndOffAndOnlyOnSwitchesOn)

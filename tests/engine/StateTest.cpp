@@ -177,6 +177,15 @@ TEST (State, ValuesAreLimitedToTheRangeAndNonNumbersCountAsZero)
     EXPECT_EQ (getParameter (processor, "clip"), 0.0f);
     EXPECT_EQ (getParameter (processor, "output"), 0.0f);
     EXPECT_EQ (getParameter (processor, "clipCurve"), 80.0f);
+
+    // Exponents too long for JUCE's reader: far beyond the range, or 0.
+    restore (processor,
+             makeBlock (paramsText ("VantrelParameters", "<PARAM id=\"input\" value=\"-1e311111111111100\"/>"
+                                                         "<PARAM id=\"clip\" value=\"1e99999999999\"/>"
+                                                         "<PARAM id=\"output\" value=\"3e-99999999999\"/>")));
+    EXPECT_EQ (getParameter (processor, "input"), -20.0f);
+    EXPECT_EQ (getParameter (processor, "clip"), 15.0f);
+    EXPECT_EQ (getParameter (processor, "output"), 0.0f);
 }
 
 TEST (State, BlocksWithoutAReadableTextChangeNothing)
