@@ -11,7 +11,8 @@
     releases its reference when reset or destroyed. Whether it is filled depends only on the host's result:
     a host that reports success but hands back a null pointer leaves a filled holder whose calls throw the
     integer ACF_E_POINTER (0x80000005) instead of dereferencing null. Wrappers test the holder before every
-    call, so that is the only way such a throw can happen.
+    call, so that is the only way such a throw can happen, and only during registration, where the entry
+    functions catch it: the wrappers of a running instance fill their holders with QueryOfferedFrom.
 */
 template <class InterfaceType>
 class AAX_CHostInterfaceRef
@@ -41,6 +42,19 @@ public:
 
         Adopt (static_cast<InterfaceType*> (found));
         return true;
+    }
+
+    /** Like QueryFrom, except that a host answering with success and a null pointer leaves this holder
+        empty, as if it did not offer the interface. The wrappers of a running instance use this: the
+        host reaches them only through its own calls into the plug-in, which answer with result codes,
+        so nothing may be thrown out of them.
+    */
+    bool QueryOfferedFrom (IACFUnknown* hostObject, acfIID iid)
+    {
+        if (QueryFrom (hostObject, iid) && mInterface == nullptr)
+            Forget();
+
+        return mFilled;
     }
 
     /** Asks the interface held by `source` for `iid`, when `source` is filled; a filled source with a null

@@ -467,6 +467,7 @@ AAX_Result HostTransport::GetHDTimeCodeInfo (AAX_EFrameRate* outFrameRate, int64
 //==============================================================================
 InstanceContext::InstanceContext (std::shared_ptr<InstanceState> state, ComPtr<IACFUnknown> componentFactory)
     : HostObject ({})
+    , answersWithNull (state->hostState.options.instanceAnswersWithNull)
     , controller (ComPtr<IACFUnknown>::share (new HostController (state, state->hostState.options.controllerVersions)))
     , automationDelegate (state->hostState.options.offerAutomationDelegate
                               ? ComPtr<IACFUnknown>::share (new HostAutomationDelegate (state))
@@ -485,6 +486,9 @@ ACFRESULT InstanceContext::QueryInterface (const acfIID interfaceID, void** out)
 
     if (interfaceID == IID_IACFUnknown)
         return HostObject::QueryInterface (interfaceID, out);
+
+    if (answersWithNull)
+        return ACF_OK;
 
     // Each host object answers only the versions it was made with; the first that answers wins.
     for (auto* object : {controller.get(), automationDelegate.get(), transport.get(), factory.get()})

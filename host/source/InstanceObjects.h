@@ -114,6 +114,7 @@ public:
 
 private:
     IACFUnknown* dataModel = nullptr;
+    const bool answersWithNull;
     const ComPtr<IACFUnknown> controller, automationDelegate, transport, factory;
 };
 }

@@ -364,20 +364,45 @@ TEST (AutomationDelegateWrapper, ForwardsOrReportsNullObject)
     EXPECT_EQ (none.GetTouchState ("clip", &touched), AAX_ERROR_NULL_OBJECT);
 }
 
-TEST (HostInterfaceHolder, SuccessWithANullInterfaceThrowsOnUse)
+TEST (HostInterfaceHolder, SuccessWithANullInterfaceThrowsOnUseButARunningInstanceSeesNoInterface)
 {
     CallLog log;
     Unknown host (log, "host");
     host.Offer (IID_IAAXAutomationDelegateV1, nullptr);
-    AAX_VAutomationDelegate delegate (&host);
+    host.Offer (IID_IAAXControllerV1, nullptr);
+    host.Offer (IID_IAAXTransportV1, nullptr);
+    host.Offer (IID_IAAXViewContainerV1, nullptr);
+    host.Offer (IID_IACFComponentFactory, nullptr);
+
+    // The holder itself counts the answer as filled, and a call through it throws the pointer code.
+    AAX_CHostInterfaceRef<AAX_IACFAutomationDelegate> holder;
+    EXPECT_TRUE (holder.QueryFrom (&host, IID_IAAXAutomationDelegateV1));
 
     try
     {
-        delegate.PostTouchRequest ("clip");
+        holder->PostTouchRequest ("clip");
         FAIL() << "expected the integer exception";
     }
     catch (ACFRESULT code)
     {
         EXPECT_EQ (static_cast<uint32_t> (code), 0x80000005u);
     }
+
+    // The wrappers of a running instance answer as for a host without the interface: nothing may be
+    // thrown back into the host's own call.
+    AAX_VAutomationDelegate delegate (&host);
+    EXPECT_EQ (delegate.PostTouchRequest ("clip"), AAX_ERROR_NULL_OBJECT);
+
+    AAX_VController controller (&host);
+    AAX_CSampleRate rate = 0;
+    EXPECT_EQ (controller.GetSampleRate (&rate), AAX_ERROR_NULL_OBJECT);
+    EXPECT_EQ (controller.CreateTableCopyForEffect (1, 2, 3, 0x5067544cu, 0), nullptr);
+
+    AAX_VTransport transport (&host);
+    double tempo = 0.0;
+    EXPECT_EQ (transport.GetCurrentTempo (&tempo), AAX_ERROR_NULL_OBJECT);
+
+    AAX_VViewContainer view (&host);
+    EXPECT_EQ (view.GetPtr(), nullptr);
+    EXPECT_EQ (host.refCount, 0);
 }

@@ -9,8 +9,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 #include <limits>
 #include <memory>
 #include <random>
@@ -183,6 +185,28 @@ TEST (HostileHosts, StartupWithEveryHostServicesAnswer)
         }
 }
 
+// A host whose instance objects answer every query with success and a null pointer: the plug-in sees
+// a host that offers none of them, and JUCE's client refuses the instance with a result code (it
+// cannot learn its stem format) instead of an exception thrown back into the host's call.
+TEST (HostileHosts, InstanceObjectsAnsweringWithNullPointers)
+{
+    HostOptions options;
+    options.instanceAnswersWithNull = true;
+    const auto host = makeHost (options);
+
+    try
+    {
+        makeInstance (*host);
+        FAIL() << "expected the instance to be refused";
+    }
+    catch (const PluginError& error)
+    {
+        EXPECT_EQ (error.result, AAX_ERROR_UNIMPLEMENTED) << error.what();
+    }
+
+    EXPECT_EQ (host->canUnloadNow(), 0);
+}
+
 // Registration against a host whose factory is missing or broken fails with the fixed codes and
 // leaves no object behind.
 TEST (HostileHosts, RegistrationWithoutAWorkingFactory)
@@ -230,7 +254,7 @@ PluginChunk controlsChunkWith (const std::string& id, double value)
     PluginChunk chunk;
     chunk.id = controlsChunkID;
     chunk.data = {1, 1, 1, 1, 'd', '_'};
-    chunk.data.insert (chunk.data.end(), id.begin(), id.end());
+    std::copy (id.begin(), id.end(), std::back_inserter (chunk.data));
     chunk.data.push_back (0);
 
     while (chunk.data.size() % 4 != 0)

@@ -5,7 +5,7 @@
 
 AAX_VAutomationDelegate::AAX_VAutomationDelegate (IACFUnknown* hostObject)
 {
-    mIAutomationDelegate.QueryFrom (hostObject, IID_IAAXAutomationDelegateV1);
+    mIAutomationDelegate.QueryOfferedFrom (hostObject, IID_IAAXAutomationDelegateV1);
 }
 
 AAX_VAutomationDelegate::~AAX_VAutomationDelegate() = default;

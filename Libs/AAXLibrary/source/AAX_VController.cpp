@@ -6,16 +6,16 @@
 
 AAX_VController::AAX_VController (IACFUnknown* hostController)
 {
-    mIController.QueryFrom (hostController, IID_IAAXControllerV1);
-    mIControllerV2.QueryFrom (hostController, IID_IAAXControllerV2);
-    mIControllerV3.QueryFrom (hostController, IID_IAAXControllerV3);
-    mIPageTableController.QueryFrom (hostController, IID_IAAXPageTableController);
-    mIPageTableControllerV2.QueryFrom (hostController, IID_IAAXPageTableControllerV2);
+    mIController.QueryOfferedFrom (hostController, IID_IAAXControllerV1);
+    mIControllerV2.QueryOfferedFrom (hostController, IID_IAAXControllerV2);
+    mIControllerV3.QueryOfferedFrom (hostController, IID_IAAXControllerV3);
+    mIPageTableController.QueryOfferedFrom (hostController, IID_IAAXPageTableController);
+    mIPageTableControllerV2.QueryOfferedFrom (hostController, IID_IAAXPageTableControllerV2);
 
     // Only the table copies use the factory; without one they run without a prepared table.
     AAX_CHostInterfaceRef<IACFComponentFactory> factory;
 
-    if (factory.QueryFrom (hostController, IID_IACFComponentFactory))
+    if (factory.QueryOfferedFrom (hostController, IID_IACFComponentFactory))
         mComponentFactory.TakeFrom (factory);
 }
 

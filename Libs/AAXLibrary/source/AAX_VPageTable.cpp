@@ -6,8 +6,8 @@
 
 AAX_VPageTable::AAX_VPageTable (IACFUnknown* hostPageTable)
 {
-    mIPageTable.QueryFrom (hostPageTable, IID_IAAXPageTableV1);
-    mIPageTableV2.QueryFrom (hostPageTable, IID_IAAXPageTableV2);
+    mIPageTable.QueryOfferedFrom (hostPageTable, IID_IAAXPageTableV1);
+    mIPageTableV2.QueryOfferedFrom (hostPageTable, IID_IAAXPageTableV2);
 }
 
 AAX_VPageTable::~AAX_VPageTable()

@@ -5,9 +5,9 @@
 
 AAX_VTransport::AAX_VTransport (IACFUnknown* hostObject)
 {
-    mITransport.QueryFrom (hostObject, IID_IAAXTransportV1);
-    mITransportV2.QueryFrom (hostObject, IID_IAAXTransportV2);
-    mITransportV3.QueryFrom (hostObject, IID_IAAXTransportV3);
+    mITransport.QueryOfferedFrom (hostObject, IID_IAAXTransportV1);
+    mITransportV2.QueryOfferedFrom (hostObject, IID_IAAXTransportV2);
+    mITransportV3.QueryOfferedFrom (hostObject, IID_IAAXTransportV3);
 }
 
 AAX_VTransport::~AAX_VTransport()

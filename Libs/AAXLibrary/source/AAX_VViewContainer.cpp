@@ -5,9 +5,9 @@
 
 AAX_VViewContainer::AAX_VViewContainer (IACFUnknown* hostObject)
 {
-    mIViewContainer.QueryFrom (hostObject, IID_IAAXViewContainerV1);
-    mIViewContainerV2.QueryFrom (hostObject, IID_IAAXViewContainerV2);
-    mIViewContainerV3.QueryFrom (hostObject, IID_IAAXViewContainerV3);
+    mIViewContainer.QueryOfferedFrom (hostObject, IID_IAAXViewContainerV1);
+    mIViewContainerV2.QueryOfferedFrom (hostObject, IID_IAAXViewContainerV2);
+    mIViewContainerV3.QueryOfferedFrom (hostObject, IID_IAAXViewContainerV3);
 }
 
 AAX_VViewContainer::~AAX_VViewContainer()
