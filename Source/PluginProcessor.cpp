@@ -86,13 +86,30 @@ bool isWellFormedUtf8 (const unsigned char* text, size_t size) noexcept
 //    deeply; the plug-in's own states hold nine;
 //  - before the root element the reader skips white space, comments and instructions exactly as
 //    below; from the first other '<' on, any "<?" at all means the text is none of the plug-in's
-//    states.
+//    states;
+//  - a hexadecimal character reference cut off by the end of the text ("&#x4") makes the reader
+//    step past the end, so such a text is refused too.
+// The reader sees the text only up to its first 0 byte.
 bool isReadableStateText (std::string_view text) noexcept
 {
     constexpr std::ptrdiff_t maximumMarkup = 64;
 
+    text = text.substr (0, text.find ('\0'));
+
     if (std::count (text.begin(), text.end(), '<') > maximumMarkup)
         return false;
+
+    for (auto reference = text.find ("&#"); reference != std::string_view::npos;
+         reference = text.find ("&#", reference + 2))
+    {
+        if (reference + 2 == text.size() || (text[reference + 2] != 'x' && text[reference + 2] != 'X'))
+            continue;
+
+        const auto digitsEnd = text.find_first_not_of ("0123456789abcdefABCDEF", reference + 3);
+
+        if (digitsEnd == std::string_view::npos)
+            return false;
+    }
 
     const auto skipPast = [&text] (size_t from, std::string_view terminator)
     {

@@ -18,6 +18,8 @@
 
 namespace
 {
+using namespace std::string_literals;
+
 std::vector<float> valuesOf (VantrelAudioProcessor& processor)
 {
     std::vector<float> values;
@@ -165,5 +167,31 @@ TEST (HostileState, ProcessingInstructionsInsideElementsDoNotHang)
         }
 
         EXPECT_EQ (valuesOf (processor), before);
+    }
+}
+
+// JUCE's reader steps one character past a hexadecimal character reference that the end of the text
+// (or a 0 byte) cuts off, past the end of its copy. Such a text changes nothing; references that end
+// properly, or that the end does not cut, are still read.
+TEST (HostileState, CharacterReferencesCutOffByTheEndChangeNothing)
+{
+    const std::string start = declaration + "<VantrelParameters><PARAM id=\"input\" value=\"-3.0\"/>";
+
+    for (const auto& text : {start + "&#x", start + "&#X4", start + "<a b=\"&#x0123abcd", start + "&#x4\0more"s})
+    {
+        VantrelAudioProcessor processor;
+        const auto before = valuesOf (processor);
+        const auto block = blockWithText (text);
+        processor.setStateInformation (block.getData(), (int)block.getSize());
+        EXPECT_EQ (valuesOf (processor), before) << text;
+    }
+
+    for (const auto& value : {"&#x2d;3.5"s, "&#45;3.5"s, "-3.5&#x20;"s})
+    {
+        VantrelAudioProcessor processor;
+        const auto block = blockWithText (declaration + "<VantrelParameters><PARAM id=\"input\" value=\"" + value +
+                                          "\"/></VantrelParameters>");
+        processor.setStateInformation (block.getData(), (int)block.getSize());
+        EXPECT_FLOAT_EQ (processor.apvts.getRawParameterValue ("input")->load(), -3.5f) << value;
     }
 }
