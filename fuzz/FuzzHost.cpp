@@ -169,7 +169,7 @@ namespace
             return left;
         }
 
-        ACFRESULT QueryInterface (const acfIID iid, void** out) override
+        ACFRESULT QueryInterface (acfIID iid, void** out) override
         {
             if (out == nullptr)
                 return ACF_E_POINTER;
@@ -220,7 +220,7 @@ namespace
         }
 
     protected:
-        virtual bool offers (const acfIID) const { return false; }
+        virtual bool offers (acfIID) const { return false; }
 
         Host& host;
 
@@ -228,7 +228,7 @@ namespace
         std::atomic<acfUInt32> references{1};
     };
 
-    bool isOneOf (const acfIID iid, std::initializer_list<const acfUID*> ids)
+    bool isOneOf (acfIID iid, std::initializer_list<const acfUID*> ids)
     {
         for (const auto* id : ids)
             if (iid == *id)
@@ -239,7 +239,7 @@ namespace
 
     // Hands out a newly created object: the creation's reference goes once the answer is given.
     template <typename Object>
-    ACFRESULT handOutNew (Host& host, Object* object, const acfIID iid, void** out)
+    ACFRESULT handOutNew (Host& host, Object* object, acfIID iid, void** out)
     {
         const auto result = object->QueryInterface (iid, out);
         object->Release();
@@ -310,7 +310,7 @@ namespace
         }
 
     private:
-        bool offers (const acfIID iid) const override
+        bool offers (acfIID iid) const override
         {
             return isOneOf (iid, {&IID_IAAXHostServicesV1, &IID_IAAXHostServicesV2, &IID_IAAXHostServicesV3});
         }
@@ -397,7 +397,7 @@ namespace
         }
 
     private:
-        bool offers (const acfIID iid) const override
+        bool offers (acfIID iid) const override
         {
             return isOneOf (iid, {&IID_IAAXPropertyMapV1, &IID_IAAXPropertyMapV2, &IID_IAAXPropertyMapV3});
         }
@@ -426,7 +426,7 @@ namespace
         }
 
     private:
-        bool offers (const acfIID iid) const override { return iid == IID_IAAXFeatureInfoV1; }
+        bool offers (acfIID iid) const override { return iid == IID_IAAXFeatureInfoV1; }
     };
 
     class DescriptionHost final : public HostObject<AAX_IACFDescriptionHost>
@@ -443,7 +443,7 @@ namespace
         }
 
     private:
-        bool offers (const acfIID iid) const override { return iid == IID_IAAXDescriptionHostV1; }
+        bool offers (acfIID iid) const override { return iid == IID_IAAXDescriptionHostV1; }
     };
 
     class Definition final : public HostObject<IACFUnknown>
@@ -452,7 +452,7 @@ namespace
         using HostObject::HostObject;
 
     private:
-        bool offers (const acfIID iid) const override
+        bool offers (acfIID iid) const override
         {
             return isOneOf (iid, {&IID_IACFDefinition, &IID_IACFPluginDefinition});
         }
@@ -519,7 +519,7 @@ namespace
         }
 
     private:
-        bool offers (const acfIID iid) const override
+        bool offers (acfIID iid) const override
         {
             return isOneOf (
                 iid, {&IID_IAAXComponentDescriptorV1, &IID_IAAXComponentDescriptorV2, &IID_IAAXComponentDescriptorV3});
@@ -578,7 +578,7 @@ namespace
         }
 
     private:
-        bool offers (const acfIID iid) const override
+        bool offers (acfIID iid) const override
         {
             return isOneOf (iid, {&IID_IAAXEffectDescriptorV1, &IID_IAAXEffectDescriptorV2});
         }
@@ -614,7 +614,7 @@ namespace
         AAX_Result SetPackageVersion (uint32_t) override { return answer (host); }
         AAX_Result SetProperties (IACFUnknown*) override { return answer (host); }
 
-        ACFRESULT QueryInterface (const acfIID iid, void** out) override
+        ACFRESULT QueryInterface (acfIID iid, void** out) override
         {
             // The plug-in definition the export hands back to the host comes from the collection.
             if (out != nullptr && iid == IID_IACFPluginDefinition)
@@ -629,7 +629,7 @@ namespace
         }
 
     private:
-        bool offers (const acfIID iid) const override { return iid == IID_IAAXCollectionV1; }
+        bool offers (acfIID iid) const override { return iid == IID_IAAXCollectionV1; }
     };
 
     class ComponentFactory final : public HostObject<IACFComponentFactory>
@@ -637,7 +637,7 @@ namespace
     public:
         using HostObject::HostObject;
 
-        ACFRESULT CreateComponent (const acfCLSID classID, IACFUnknown*, const acfIID iid, void** out) override
+        ACFRESULT CreateComponent (acfCLSID classID, IACFUnknown*, acfIID iid, void** out) override
         {
             if (out == nullptr)
                 return ACF_E_POINTER;
@@ -662,7 +662,7 @@ namespace
         }
 
     private:
-        bool offers (const acfIID iid) const override { return iid == IID_IACFComponentFactory; }
+        bool offers (acfIID iid) const override { return iid == IID_IACFComponentFactory; }
     };
 
     //==============================================================================
@@ -728,7 +728,7 @@ namespace
         AAX_Result GetIsAudioSuite (AAX_CBoolean* out) override { return answerWith<AAX_CBoolean> (host, out, 0); }
 
     private:
-        bool offers (const acfIID iid) const override
+        bool offers (acfIID iid) const override
         {
             return isOneOf (iid, {&IID_IAAXControllerV1, &IID_IAAXControllerV2, &IID_IAAXControllerV3});
         }
@@ -816,7 +816,7 @@ namespace
         }
 
     private:
-        bool offers (const acfIID iid) const override
+        bool offers (acfIID iid) const override
         {
             return isOneOf (iid, {&IID_IAAXTransportV1, &IID_IAAXTransportV2, &IID_IAAXTransportV3});
         }
@@ -840,7 +840,7 @@ namespace
         }
 
     private:
-        bool offers (const acfIID iid) const override { return iid == IID_IAAXAutomationDelegateV1; }
+        bool offers (acfIID iid) const override { return iid == IID_IAAXAutomationDelegateV1; }
 
         AAX_Result answerFor (AAX_CParamID id)
         {
@@ -870,7 +870,7 @@ namespace
             definition->Release();
         }
 
-        ACFRESULT QueryInterface (const acfIID iid, void** out) override
+        ACFRESULT QueryInterface (acfIID iid, void** out) override
         {
             if (out == nullptr)
                 return ACF_E_POINTER;
@@ -913,22 +913,9 @@ namespace
             factory->Release();
         }
 
-        // The data model's operations have no exception handlers (only the exported entry functions
-        // do), and a wrapper whose host query succeeded with a null pointer throws when it is used:
-        // from Initialize that exception would leave the plug-in. The instance's queries therefore
-        // either succeed with an object or fail; registration gets the full range of answers.
-        ACFRESULT QueryInterface (const acfIID iid, void** out) override
-        {
-            const auto result = queryInstanceInterface (iid, out);
-
-            if (ACFSUCCEEDED (result) && out != nullptr && *out == nullptr)
-                return ACF_E_NOINTERFACE;
-
-            return result;
-        }
-
-    private:
-        ACFRESULT queryInstanceInterface (const acfIID iid, void** out)
+        // Every answer, success with a null pointer included: the wrappers of a running instance
+        // treat that as an interface the host does not offer.
+        ACFRESULT QueryInterface (acfIID iid, void** out) override
         {
             if (out == nullptr)
                 return ACF_E_POINTER;
@@ -948,6 +935,7 @@ namespace
             return HostObject::QueryInterface (iid, out);
         }
 
+    private:
         Controller* const controller;
         Transport* const transport;
         AutomationDelegate* const automation;
