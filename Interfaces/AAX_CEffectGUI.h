@@ -44,7 +44,7 @@ public:
                                         AAX_EHighlightColor color) override;
 
     /** Answers IID_IAAXEffectGUIV1 and IID_IACFUnknown. */
-    ACFRESULT InternalQueryInterface (const acfIID riid, void** ppvObjOut) override;
+    ACFRESULT InternalQueryInterface (acfIID riid, void** ppvObjOut) override;
 
     /** Tears down what Uninitialize would, without calling into the derived class (which is already gone). */
     ~AAX_CEffectGUI() override;

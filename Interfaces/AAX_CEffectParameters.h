@@ -117,7 +117,7 @@ public:
     AAX_Result UpdatePageTable (uint32_t inTableType, int32_t inTablePageSize, IACFUnknown* iHostUnknown,
                                 IACFUnknown* ioPageTableUnknown) const override;
 
-    ACFRESULT InternalQueryInterface (const acfIID riid, void** ppvObjOut) override;
+    ACFRESULT InternalQueryInterface (acfIID riid, void** ppvObjOut) override;
 
     //==============================================================================
     /** The derived class creates its parameters here; called by Initialize once the host wrappers exist. */

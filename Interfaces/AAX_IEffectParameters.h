@@ -12,7 +12,7 @@
 class AAX_IEffectParameters : public AAX_IACFEffectParameters_V4, public CACFUnknown
 {
 public:
-    ACFRESULT InternalQueryInterface (const acfIID riid, void** ppvObjOut) override = 0;
+    ACFRESULT InternalQueryInterface (acfIID riid, void** ppvObjOut) override = 0;
     ~AAX_IEffectParameters() override = default;
 };
 

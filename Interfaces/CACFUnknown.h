@@ -32,7 +32,7 @@ public:
     virtual void ReclaimMemory();
 
     /** Answers IID_IACFUnknown with the inner unknown; derived classes answer their own identifiers first. */
-    virtual ACFRESULT InternalQueryInterface (const acfIID riid, void** ppvObjOut);
+    virtual ACFRESULT InternalQueryInterface (acfIID riid, void** ppvObjOut);
     virtual acfUInt32 InternalAddRef();
     virtual acfUInt32 InternalRelease();
 
@@ -56,7 +56,7 @@ protected:
         }
         virtual ~PrivateUnknown() = default;
 
-        ACFRESULT QueryInterface (const acfIID riid, void** ppv) override;
+        ACFRESULT QueryInterface (acfIID riid, void** ppv) override;
         acfUInt32 AddRef() override;
         acfUInt32 Release() override;
 
@@ -76,7 +76,7 @@ private:
     Place it in the public section of a class that derives from an IACFUnknown interface and CACFUnknown.
 */
 #define ACF_DECLARE_STANDARD_UNKNOWN()                                                                                 \
-    ACFRESULT QueryInterface (const acfIID riid, void** ppv) override                                                  \
+    ACFRESULT QueryInterface (acfIID riid, void** ppv) override                                                        \
     {                                                                                                                  \
         return GetOuterUnknown()->QueryInterface (riid, ppv);                                                          \
     }                                                                                                                  \

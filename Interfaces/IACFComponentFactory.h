@@ -9,8 +9,7 @@ class IACFComponentFactory : public IACFUnknown
 {
 public:
     /** Position 3: creates the host component clsid and hands back its interface iid with one reference. */
-    virtual ACFRESULT CreateComponent (const acfCLSID clsid, IACFUnknown* pUnkOuter, const acfIID iid,
-                                       void** ppOut) = 0;
+    virtual ACFRESULT CreateComponent (acfCLSID clsid, IACFUnknown* pUnkOuter, acfIID iid, void** ppOut) = 0;
 
 protected:
     ~IACFComponentFactory() = default;

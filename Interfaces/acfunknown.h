@@ -53,7 +53,7 @@ inline constexpr acfUID IID_IACFUnknown = {
 class IACFUnknown
 {
 public:
-    virtual ACFRESULT QueryInterface (const acfIID iid, void** ppOut) = 0;
+    virtual ACFRESULT QueryInterface (acfIID iid, void** ppOut) = 0;
     virtual acfUInt32 AddRef() = 0;
     virtual acfUInt32 Release() = 0;
 

@@ -28,8 +28,8 @@ HostComponentFactory::HostComponentFactory (HostState& hostState)
 {
 }
 
-ACFRESULT HostComponentFactory::CreateComponent (const acfCLSID classID, IACFUnknown* outerObject,
-                                                 const acfIID interfaceID, void** outInterface)
+ACFRESULT HostComponentFactory::CreateComponent (acfCLSID classID, IACFUnknown* outerObject, acfIID interfaceID,
+                                                 void** outInterface)
 {
     if (outInterface == nullptr)
         return ACF_E_POINTER;
@@ -80,7 +80,7 @@ HostContext::HostContext (HostState& hostState)
 {
 }
 
-ACFRESULT HostContext::QueryInterface (const acfIID interfaceID, void** out)
+ACFRESULT HostContext::QueryInterface (acfIID interfaceID, void** out)
 {
     if (out == nullptr)
         return ACF_E_POINTER;

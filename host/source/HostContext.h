@@ -15,7 +15,7 @@ class HostComponentFactory final : public HostObject<IACFComponentFactory>
 public:
     explicit HostComponentFactory (HostState& state);
 
-    ACFRESULT CreateComponent (const acfCLSID classID, IACFUnknown* outerObject, const acfIID interfaceID,
+    ACFRESULT CreateComponent (acfCLSID classID, IACFUnknown* outerObject, acfIID interfaceID,
                                void** outInterface) override;
 
 private:
@@ -30,7 +30,7 @@ class HostContext final : public HostObject<IACFUnknown>
 public:
     explicit HostContext (HostState& state);
 
-    ACFRESULT QueryInterface (const acfIID interfaceID, void** out) override;
+    ACFRESULT QueryInterface (acfIID interfaceID, void** out) override;
 
     /** How the factory query is answered from now on (ACFStartup and registration may see different hosts). */
     void setFactoryAnswer (FactoryAnswer answer) noexcept { factoryAnswer = answer; }

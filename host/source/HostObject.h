@@ -20,7 +20,7 @@ template <typename Interface>
 class HostObject : public Interface
 {
 public:
-    ACFRESULT QueryInterface (const acfIID interfaceID, void** out) override
+    ACFRESULT QueryInterface (acfIID interfaceID, void** out) override
     {
         if (out == nullptr)
             return ACF_E_POINTER;

@@ -14,7 +14,7 @@ HostViewContainer::HostViewContainer (HostWindow& hostWindow)
 {
 }
 
-ACFRESULT HostViewContainer::QueryInterface (const acfIID interfaceID, void** out)
+ACFRESULT HostViewContainer::QueryInterface (acfIID interfaceID, void** out)
 {
     if (out == nullptr)
         return ACF_E_POINTER;

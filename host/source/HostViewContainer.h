@@ -44,7 +44,7 @@ public:
     acfUInt32 getReferenceCount() const noexcept { return referenceCount.load(); }
 
     //==============================================================================
-    ACFRESULT QueryInterface (const acfIID interfaceID, void** out) override;
+    ACFRESULT QueryInterface (acfIID interfaceID, void** out) override;
     acfUInt32 AddRef() override { return ++referenceCount; }
     acfUInt32 Release() override { return --referenceCount; }
 

@@ -477,7 +477,7 @@ InstanceContext::InstanceContext (std::shared_ptr<InstanceState> state, ComPtr<I
 {
 }
 
-ACFRESULT InstanceContext::QueryInterface (const acfIID interfaceID, void** out)
+ACFRESULT InstanceContext::QueryInterface (acfIID interfaceID, void** out)
 {
     if (out == nullptr)
         return ACF_E_POINTER;

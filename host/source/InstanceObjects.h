@@ -105,7 +105,7 @@ class InstanceContext final : public HostObject<IACFUnknown>
 public:
     InstanceContext (std::shared_ptr<InstanceState> state, ComPtr<IACFUnknown> componentFactory);
 
-    ACFRESULT QueryInterface (const acfIID interfaceID, void** out) override;
+    ACFRESULT QueryInterface (acfIID interfaceID, void** out) override;
 
     /** The instance's data model, which the context also leads to (a GUI object asks it for the data model's
         parameters). Not owned: the instance clears it before it lets the data model go.

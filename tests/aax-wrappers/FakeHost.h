@@ -220,7 +220,7 @@ private:
 };
 
 #define FAKE_HOST_UNKNOWN()                                                                                            \
-    ACFRESULT QueryInterface (const acfIID iid, void** out) override                                                   \
+    ACFRESULT QueryInterface (acfIID iid, void** out) override                                                         \
     {                                                                                                                  \
         return Query (iid, out);                                                                                       \
     }                                                                                                                  \

@@ -6,7 +6,7 @@
 
 namespace aaxtest
 {
-ACFRESULT FakeServicesHost::QueryInterface (const acfIID iid, void** ppOut)
+ACFRESULT FakeServicesHost::QueryInterface (acfIID iid, void** ppOut)
 {
     *ppOut = nullptr;
 
@@ -22,8 +22,7 @@ ACFRESULT FakeServicesHost::QueryInterface (const acfIID iid, void** ppOut)
     return ACF_OK;
 }
 
-ACFRESULT FakeServicesHost::Factory::CreateComponent (const acfCLSID clsid, IACFUnknown* outer, const acfIID iid,
-                                                      void** ppOut)
+ACFRESULT FakeServicesHost::Factory::CreateComponent (acfCLSID clsid, IACFUnknown* outer, acfIID iid, void** ppOut)
 {
     *ppOut = nullptr;
 

@@ -53,7 +53,7 @@ public:
     {
     }
 
-    ACFRESULT QueryInterface (const acfIID, void** ppOut) override
+    ACFRESULT QueryInterface (acfIID, void** ppOut) override
     {
         *ppOut = nullptr;
         return ACF_E_NOINTERFACE;
@@ -107,7 +107,7 @@ public:
     {
     }
 
-    ACFRESULT QueryInterface (const acfIID iid, void** ppOut) override;
+    ACFRESULT QueryInterface (acfIID iid, void** ppOut) override;
 
     class Factory : public StackObject<IACFComponentFactory>
     {
@@ -117,13 +117,13 @@ public:
         {
         }
 
-        ACFRESULT QueryInterface (const acfIID, void** ppOut) override
+        ACFRESULT QueryInterface (acfIID, void** ppOut) override
         {
             *ppOut = nullptr;
             return ACF_E_NOINTERFACE;
         }
 
-        ACFRESULT CreateComponent (const acfCLSID clsid, IACFUnknown* outer, const acfIID iid, void** ppOut) override;
+        ACFRESULT CreateComponent (acfCLSID clsid, IACFUnknown* outer, acfIID iid, void** ppOut) override;
 
         FakeServicesHost& owner;
         std::vector<std::string> createdVersions;
@@ -152,7 +152,7 @@ public:
 class FakeAutomationDelegate : public StackObject<AAX_IACFAutomationDelegate>
 {
 public:
-    ACFRESULT QueryInterface (const acfIID iid, void** ppOut) override
+    ACFRESULT QueryInterface (acfIID iid, void** ppOut) override
     {
         *ppOut = nullptr;
 
@@ -215,7 +215,7 @@ public:
         std::vector<unsigned char> bytes;
     };
 
-    ACFRESULT QueryInterface (const acfIID, void** ppOut) override
+    ACFRESULT QueryInterface (acfIID, void** ppOut) override
     {
         *ppOut = nullptr;
         return ACF_E_NOINTERFACE;
@@ -260,7 +260,7 @@ public:
     {
     }
 
-    ACFRESULT QueryInterface (const acfIID iid, void** ppOut) override
+    ACFRESULT QueryInterface (acfIID iid, void** ppOut) override
     {
         *ppOut = nullptr;
 

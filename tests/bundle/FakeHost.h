@@ -51,7 +51,7 @@ protected:
 class FakePluginDefinition final : public CountedHostObject<IACFUnknown>
 {
 public:
-    ACFRESULT QueryInterface (const acfIID iid, void** out) override
+    ACFRESULT QueryInterface (acfIID iid, void** out) override
     {
         return iid == IID_IACFUnknown ? Answer (static_cast<IACFUnknown*> (this), out) : Refuse (out);
     }
@@ -67,7 +67,7 @@ public:
         std::string message;
     };
 
-    ACFRESULT QueryInterface (const acfIID iid, void** out) override
+    ACFRESULT QueryInterface (acfIID iid, void** out) override
     {
         if (iid == IID_IACFUnknown || iid == IID_IAAXHostServicesV1 || iid == IID_IAAXHostServicesV2 ||
             iid == IID_IAAXHostServicesV3)
@@ -94,7 +94,7 @@ public:
 class FakeCollection final : public CountedHostObject<AAX_IACFCollection>
 {
 public:
-    ACFRESULT QueryInterface (const acfIID iid, void** out) override
+    ACFRESULT QueryInterface (acfIID iid, void** out) override
     {
         if (iid == IID_IACFUnknown || iid == IID_IAAXCollectionV1)
             return Answer (static_cast<AAX_IACFCollection*> (this), out);
@@ -165,7 +165,7 @@ public:
         acfUID interfaceID;
     };
 
-    ACFRESULT QueryInterface (const acfIID iid, void** out) override
+    ACFRESULT QueryInterface (acfIID iid, void** out) override
     {
         if (iid == IID_IACFUnknown || iid == IID_IACFComponentFactory)
             return Answer (static_cast<IACFComponentFactory*> (this), out);
@@ -204,7 +204,7 @@ public:
         successWithNull
     };
 
-    ACFRESULT QueryInterface (const acfIID iid, void** out) override
+    ACFRESULT QueryInterface (acfIID iid, void** out) override
     {
         if (iid == IID_IACFComponentFactory)
         {

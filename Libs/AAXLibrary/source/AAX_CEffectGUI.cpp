@@ -101,7 +101,7 @@ AAX_Result AAX_CEffectGUI::SetControlHighlightInfo (AAX_CParamID, AAX_CBoolean, 
     return AAX_SUCCESS;
 }
 
-ACFRESULT AAX_CEffectGUI::InternalQueryInterface (const acfIID riid, void** ppvObjOut)
+ACFRESULT AAX_CEffectGUI::InternalQueryInterface (acfIID riid, void** ppvObjOut)
 {
     if (ppvObjOut != nullptr && riid == IID_IAAXEffectGUIV1)
     {

@@ -97,7 +97,7 @@ AAX_CEffectParameters::~AAX_CEffectParameters()
 }
 
 //==============================================================================
-ACFRESULT AAX_CEffectParameters::InternalQueryInterface (const acfIID riid, void** ppvObjOut)
+ACFRESULT AAX_CEffectParameters::InternalQueryInterface (acfIID riid, void** ppvObjOut)
 {
     if (ppvObjOut == nullptr)
         return ACF_E_POINTER;

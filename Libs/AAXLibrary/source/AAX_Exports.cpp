@@ -123,7 +123,7 @@ ACF_EXPORT ACFRESULT ACFRegisterComponent (IACFUnknown*, acfUInt32, IACFComponen
 /** The host creates the plug-in's objects through the procedure pointers of the description, never
     through a class factory.
 */
-ACF_EXPORT ACFRESULT ACFGetClassFactory (IACFUnknown*, const acfCLSID, const acfIID, void** outClassFactory)
+ACF_EXPORT ACFRESULT ACFGetClassFactory (IACFUnknown*, acfCLSID, acfIID, void** outClassFactory)
 {
     if (outClassFactory != nullptr)
         *outClassFactory = nullptr;

@@ -26,7 +26,7 @@ void CACFUnknown::ReclaimMemory()
     delete this;
 }
 
-ACFRESULT CACFUnknown::InternalQueryInterface (const acfIID riid, void** ppvObjOut)
+ACFRESULT CACFUnknown::InternalQueryInterface (acfIID riid, void** ppvObjOut)
 {
     if (ppvObjOut == nullptr)
         return ACF_E_POINTER;
@@ -63,7 +63,7 @@ acfUInt32 CACFUnknown::InternalRelease()
 }
 
 //==============================================================================
-ACFRESULT CACFUnknown::PrivateUnknown::QueryInterface (const acfIID riid, void** ppv)
+ACFRESULT CACFUnknown::PrivateUnknown::QueryInterface (acfIID riid, void** ppv)
 {
     return mOwningObject->InternalQueryInterface (riid, ppv);
 }
