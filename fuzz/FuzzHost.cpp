@@ -239,7 +239,7 @@ namespace
 
     // Hands out a newly created object: the creation's reference goes once the answer is given.
     template <typename Object>
-    ACFRESULT handOutNew (Host& host, Object* object, acfIID iid, void** out)
+    ACFRESULT handOutNew (Object* object, acfIID iid, void** out)
     {
         const auto result = object->QueryInterface (iid, out);
         object->Release();
@@ -643,19 +643,19 @@ namespace
                 return ACF_E_POINTER;
 
             if (classID == AAXCompID_AAXCollection)
-                return handOutNew (host, new Collection (host), iid, out);
+                return handOutNew (new Collection (host), iid, out);
 
             if (classID == AAXCompID_AAXEffectDescriptor)
-                return handOutNew (host, new EffectDescriptor (host), iid, out);
+                return handOutNew (new EffectDescriptor (host), iid, out);
 
             if (classID == AAXCompID_AAXComponentDescriptor)
-                return handOutNew (host, new ComponentDescriptor (host), iid, out);
+                return handOutNew (new ComponentDescriptor (host), iid, out);
 
             if (classID == AAXCompID_AAXPropertyMap)
-                return handOutNew (host, new PropertyMap (host), iid, out);
+                return handOutNew (new PropertyMap (host), iid, out);
 
             if (classID == AAXCompID_HostServices)
-                return handOutNew (host, new HostServices (host), iid, out);
+                return handOutNew (new HostServices (host), iid, out);
 
             *out = nullptr;
             return ACF_E_NOINTERFACE;
