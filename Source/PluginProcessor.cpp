@@ -88,7 +88,11 @@ bool isWellFormedUtf8 (const unsigned char* text, size_t size) noexcept
 //    below; from the first other '<' on, any "<?" at all means the text is none of the plug-in's
 //    states;
 //  - a hexadecimal character reference cut off by the end of the text ("&#x4") makes the reader
-//    step past the end, so such a text is refused too.
+//    step past the end, so such a text is refused too;
+//  - the reader parses the name of an unknown entity that starts with '<' ("&<a>&#x4;") as a text
+//    of its own, whose end is where the name ends, and a document type declaration can define
+//    entities as any text: neither is in any of the plug-in's states, so "&<" and any "<!" but a
+//    comment or a CDATA section are refused.
 // The reader sees the text only up to its first 0 byte.
 bool isReadableStateText (std::string_view text) noexcept
 {
@@ -96,8 +100,13 @@ bool isReadableStateText (std::string_view text) noexcept
 
     text = text.substr (0, text.find ('\0'));
 
-    if (std::count (text.begin(), text.end(), '<') > maximumMarkup)
+    if (std::count (text.begin(), text.end(), '<') > maximumMarkup || text.find ("&<") != std::string_view::npos)
         return false;
+
+    for (auto declaration = text.find ("<!"); declaration != std::string_view::npos;
+         declaration = text.find ("<!", declaration + 2))
+        if (text.compare (declaration, 4, "<!--") != 0 && text.compare (declaration, 9, "<![CDATA[") != 0)
+            return false;
 
     for (auto reference = text.find ("&#"); reference != std::string_view::npos;
          reference = text.find ("&#", reference + 2))

@@ -171,13 +171,23 @@ TEST (HostileState, ProcessingInstructionsInsideElementsDoNotHang)
 }
 
 // JUCE's reader steps one character past a hexadecimal character reference that the end of the text
-// (or a 0 byte) cuts off, past the end of its copy. Such a text changes nothing; references that end
-// properly, or that the end does not cut, are still read.
-TEST (HostileState, CharacterReferencesCutOffByTheEndChangeNothing)
+// (or a 0 byte) cuts off, past the end of its copy, and it reads the name of an unknown entity that
+// starts with '<', or an entity its document type defines, as a text of its own that can end in such
+// a reference. Such texts change nothing; references that end properly are still read.
+TEST (HostileState, CharacterReferencesTheReaderCutsOffChangeNothing)
 {
     const std::string start = declaration + "<VantrelParameters><PARAM id=\"input\" value=\"-3.0\"/>";
+    const std::string texts[] = {
+        start + "&#x",
+        start + "&#X4",
+        start + "<a b=\"&#x0123abcd",
+        start + "&#x4\0more"s,
+        start + "&<b>&#x41;</VantrelParameters>",
+        "<!DOCTYPE r [<!ENTITY e \"<b>&#x41\">]><VantrelParameters><PARAM id=\"input\" value=\"-3.0\"/>&e;"
+        "</VantrelParameters>",
+    };
 
-    for (const auto& text : {start + "&#x", start + "&#X4", start + "<a b=\"&#x0123abcd", start + "&#x4\0more"s})
+    for (const auto& text : texts)
     {
         VantrelAudioProcessor processor;
         const auto before = valuesOf (processor);
