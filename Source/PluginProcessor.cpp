@@ -80,8 +80,8 @@ bool isWellFormedUtf8 (const unsigned char* text, size_t size) noexcept
 // JUCE's XML reader calls itself once per level of nesting, so a deep enough text overflows the
 // stack, and it never returns from an element whose content holds a processing instruction
 // followed by text ("<a><?p?>t</a>"). Its reading of a malformed text is hard to follow (it goes on
-// after errors, and reads quotes, comments and declarations by rules of its own), so the test here
-// does not try to follow it; it only bounds what any reading could do:
+// after errors, and reads quotes, comments and declarations by rules of its own), so the checks below
+// do not try to follow it; they only bound what any reading could do:
 //  - every level of nesting starts at a '<' of its own, so a text with few of them cannot nest
 //    deeply; the plug-in's own states hold nine;
 //  - before the root element the reader skips white space, comments and instructions exactly as
@@ -94,32 +94,31 @@ bool isWellFormedUtf8 (const unsigned char* text, size_t size) noexcept
 //    entities as any text: neither is in any of the plug-in's states, so "&<" and any "<!" but a
 //    comment or a CDATA section are refused.
 // The reader sees the text only up to its first 0 byte.
-bool isReadableStateText (std::string_view text) noexcept
+bool endsInsideHexadecimalReference (std::string_view text) noexcept
 {
-    constexpr std::ptrdiff_t maximumMarkup = 64;
+    // Hexadecimal digits hold no '&', so such a reference starts at the last one.
+    const auto lastAmpersand = text.rfind ('&');
 
-    text = text.substr (0, text.find ('\0'));
-
-    if (std::count (text.begin(), text.end(), '<') > maximumMarkup || text.find ("&<") != std::string_view::npos)
+    if (lastAmpersand == std::string_view::npos)
         return false;
 
-    for (auto declaration = text.find ("<!"); declaration != std::string_view::npos;
-         declaration = text.find ("<!", declaration + 2))
-        if (text.compare (declaration, 4, "<!--") != 0 && text.compare (declaration, 9, "<![CDATA[") != 0)
-            return false;
+    const auto reference = text.substr (lastAmpersand);
+    return (reference.substr (0, 3) == "&#x" || reference.substr (0, 3) == "&#X") &&
+           reference.find_first_not_of ("0123456789abcdefABCDEF", 3) == std::string_view::npos;
+}
 
-    for (auto reference = text.find ("&#"); reference != std::string_view::npos;
-         reference = text.find ("&#", reference + 2))
-    {
-        if (reference + 2 == text.size() || (text[reference + 2] != 'x' && text[reference + 2] != 'X'))
-            continue;
+bool holdsDeclarationOtherThanCommentOrCData (std::string_view text) noexcept
+{
+    for (auto position = text.find ("<!"); position != std::string_view::npos;
+         position = text.find ("<!", position + 2))
+        if (text.compare (position, 4, "<!--") != 0 && text.compare (position, 9, "<![CDATA[") != 0)
+            return true;
 
-        const auto digitsEnd = text.find_first_not_of ("0123456789abcdefABCDEF", reference + 3);
+    return false;
+}
 
-        if (digitsEnd == std::string_view::npos)
-            return false;
-    }
-
+bool holdsInstructionFromTheRootOn (std::string_view text) noexcept
+{
     const auto skipPast = [&text] (size_t from, std::string_view terminator)
     {
         const auto end = text.find (terminator, from);
@@ -136,10 +135,21 @@ bool isReadableStateText (std::string_view text) noexcept
         else if (markup.substr (0, 4) == "<!--")
             position = skipPast (position + 4, "-->");
         else
-            return text.find ("<?", position) == std::string_view::npos;
+            return text.find ("<?", position) != std::string_view::npos;
     }
 
-    return true;
+    return false;
+}
+
+bool isReadableStateText (std::string_view text) noexcept
+{
+    constexpr std::ptrdiff_t maximumMarkup = 64;
+
+    text = text.substr (0, text.find ('\0'));
+
+    return std::count (text.begin(), text.end(), '<') <= maximumMarkup && text.find ("&<") == std::string_view::npos &&
+           !holdsDeclarationOtherThanCommentOrCData (text) && !endsInsideHexadecimalReference (text) &&
+           !holdsInstructionFromTheRootOn (text);
 }
 
 // A parameter that the restored tree does not name keeps its current value. The framework would
