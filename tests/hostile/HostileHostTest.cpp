@@ -24,7 +24,6 @@ namespace
 using namespace aaxhost;
 
 constexpr uint32_t controlsChunkID = 0x656C636B;  // 'elck'
-constexpr uint32_t frameworkChunkID = 0x6A756365; // 'juce'
 constexpr int32_t stereo = 0x00010002;
 constexpr int blockSize = 256;
 
