@@ -49,7 +49,7 @@ struct HostOptions
     int transportVersions = 3;  // 0 to 3
     bool offerAutomationDelegate = true;
     bool answerSetRequests = true; // the host confirms each set-value request with UpdateParameterNormalizedValue
-    bool instanceAnswersWithNull =
-        false; // every query to an instance's host objects succeeds with a null pointer (a broken host)
+    // Every query to an instance's host objects succeeds with a null pointer (a broken host).
+    bool instanceAnswersWithNull = false;
 };
 }
