@@ -113,7 +113,7 @@ juce::AudioProcessorValueTreeState::ParameterLayout VantrelAudioProcessor::creat
 //==============================================================================
 const juce::String VantrelAudioProcessor::getName() const
 {
-    return "TAVRO Vantrel";
+    return JucePlugin_Name;
 }
 
 float VantrelAudioProcessor::curveToNormalised (float curveValue) const

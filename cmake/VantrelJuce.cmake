@@ -3,7 +3,14 @@
 find_package (JUCE 7.0.5 CONFIG REQUIRED)
 
 # The one place where the product's identity and the plug-in formats are set. Everything that
-# compiles JUCE code for Vantrel (the shared code, the AAX client, the tests) links this.
+# compiles JUCE code for Vantrel (the shared code, the AAX client, the tests) links this, and the
+# code reads the product's name, maker, web address and version from these JucePlugin_ values.
+# The version itself is the project's (CMakeLists.txt); its code packs major, minor and patch
+# into bytes 2, 1 and 0, as JUCE does: 2.3.4 gives 0x20304.
+math (EXPR vantrelVersionCode
+      "(${PROJECT_VERSION_MAJOR} << 16) + (${PROJECT_VERSION_MINOR} << 8) + ${PROJECT_VERSION_PATCH}"
+      OUTPUT_FORMAT HEXADECIMAL)
+
 add_library (vantrel_plugin_settings INTERFACE)
 target_compile_definitions (vantrel_plugin_settings INTERFACE
     JUCE_GLOBAL_MODULE_SETTINGS_INCLUDED=1
@@ -32,9 +39,9 @@ target_compile_definitions (vantrel_plugin_settings INTERFACE
     JucePlugin_ManufacturerEmail=""
     JucePlugin_ManufacturerCode=0x4d616e75
     JucePlugin_PluginCode=0x4c677563
-    JucePlugin_Version=1.0.5
-    JucePlugin_VersionString="1.0.5"
-    JucePlugin_VersionCode=0x10005
+    JucePlugin_Version=${PROJECT_VERSION}
+    JucePlugin_VersionString="${PROJECT_VERSION}"
+    JucePlugin_VersionCode=${vantrelVersionCode}
     JucePlugin_IsSynth=0
     JucePlugin_WantsMidiInput=0
     JucePlugin_ProducesMidiOutput=0

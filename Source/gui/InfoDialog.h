@@ -13,10 +13,8 @@ namespace Gui
 class InfoDialog : public juce::Component
 {
 public:
-    static constexpr auto versionText = "1.0.5";
-    static constexpr auto manufacturerText = "Tavro Audio";
-    static constexpr auto webAddress = "https://tavro.audio";
-
+    // The product's name, version, maker and web address are the plug-in's own (JucePlugin_ values,
+    // set in one place by the build).
     InfoDialog()
     {
         dismissButton.onClick = [this] { setVisible (false); };
@@ -24,17 +22,18 @@ public:
 
         closeButton.onClick = [this] { setVisible (false); };
 
-        versionLabel.setText (juce::String ("TAVRO Vantrel (") + versionText + ")", juce::dontSendNotification);
+        versionLabel.setText (juce::String (JucePlugin_Name " (" JucePlugin_VersionString ")"),
+                              juce::dontSendNotification);
         versionLabel.setJustificationType (juce::Justification::centred);
         versionLabel.setFont (juce::Font (15.0f));
 
-        manufacturerLabel.setText (manufacturerText, juce::dontSendNotification);
+        manufacturerLabel.setText (JucePlugin_Manufacturer, juce::dontSendNotification);
         manufacturerLabel.setJustificationType (juce::Justification::centred);
         manufacturerLabel.setFont (juce::Font (15.0f));
 
         // The plain font replaces the link's default underlined one.
-        urlButton.setButtonText (webAddress);
-        urlButton.setURL (juce::URL (webAddress));
+        urlButton.setButtonText (JucePlugin_ManufacturerWebsite);
+        urlButton.setURL (juce::URL (JucePlugin_ManufacturerWebsite));
         urlButton.setJustificationType (juce::Justification::centred);
         urlButton.setFont (juce::Font (15.0f), false, juce::Justification::centred);
 
