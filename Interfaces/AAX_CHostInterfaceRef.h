@@ -5,6 +5,10 @@
 #include "AAX_UIDs.h"
 #include "IACFComponentFactory.h"
 
+#include <functional>
+#include <type_traits>
+#include <utility>
+
 /** Holds one reference to one interface of a host object, or nothing.
 
     It is filled by a successful QueryInterface on a host object or by the host's component factory, and
@@ -114,6 +118,21 @@ public:
         mInterface = other.mInterface;
         mFilled = other.mFilled;
         other.Forget();
+    }
+
+    /** Forwards one operation to the host: calls `operation` (a member of the host interface, e.g.
+        `&AAX_IACFTransport::GetCurrentTempo`) on the held interface with `arguments` and returns the host's
+        result unchanged. An empty holder calls nothing and returns `resultWhenAbsent` instead.
+    */
+    template <typename Fallback, typename Operation, typename... Arguments>
+    auto CallOr (Fallback resultWhenAbsent, Operation operation, Arguments&&... arguments) const
+    {
+        using Result = std::invoke_result_t<Operation, InterfaceType*, Arguments...>;
+
+        if (!mFilled)
+            return static_cast<Result> (resultWhenAbsent);
+
+        return std::invoke (operation, operator->(), std::forward<Arguments> (arguments)...);
     }
 
     /** True when filled (see the class comment). */

@@ -59,6 +59,8 @@ private:
     template <typename CopyCall>
     AAX_VPageTable* CreateTableCopy (CopyCall&& callHost) const;
 
+    // The host sees these released in reverse order of declaration, so keep the order: factory, page-table controller
+    // V2 and V1, controller V3, V2 and V1.
     AAX_CHostInterfaceRef<AAX_IACFController> mIController;
     AAX_CHostInterfaceRef<AAX_IACFController_V2> mIControllerV2;
     AAX_CHostInterfaceRef<AAX_IACFController_V3> mIControllerV3;

@@ -28,6 +28,8 @@ public:
     IACFUnknown* HostDefinition() const noexcept { return mHostDefinition.Get(); }
 
 private:
+    // The host sees these released in reverse order of declaration, so keep the order: the definition first, then the
+    // description services.
     AAX_CHostInterfaceRef<AAX_IACFDescriptionHost> mDescriptionHost;
     AAX_CHostInterfaceRef<IACFUnknown> mHostDefinition;
 };

@@ -40,6 +40,7 @@ public:
     IACFUnknown* GetIUnknown() const noexcept { return mIPageTable.Get(); }
 
 private:
+    // The host sees these released in reverse order of declaration, so keep the order: version 2, then version 1.
     AAX_CHostInterfaceRef<AAX_IACFPageTable> mIPageTable;
     AAX_CHostInterfaceRef<AAX_IACFPageTable_V2> mIPageTableV2;
 };

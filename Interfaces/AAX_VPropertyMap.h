@@ -47,6 +47,8 @@ private:
 
     void QueryLaterVersions();
 
+    // Destroyed in reverse order of declaration, so keep the order: local pointers, description host, then versions 3,
+    // 2 and 1.
     AAX_CHostInterfaceRef<AAX_IACFPropertyMap> mIPropertyMap;
     AAX_CHostInterfaceRef<AAX_IACFPropertyMap_V2> mIPropertyMapV2;
     AAX_CHostInterfaceRef<AAX_IACFPropertyMap_V3> mIPropertyMapV3;

@@ -32,6 +32,7 @@ public:
     AAX_Result GetHDTimeCodeInfo (AAX_EFrameRate* outFrameRate, int64_t* outOffset) const override;
 
 private:
+    // The host sees these released in reverse order of declaration, so keep the order: versions 3, 2 and 1.
     AAX_CHostInterfaceRef<AAX_IACFTransport> mITransport;
     AAX_CHostInterfaceRef<AAX_IACFTransport_V2> mITransportV2;
     AAX_CHostInterfaceRef<AAX_IACFTransport_V3> mITransportV3;

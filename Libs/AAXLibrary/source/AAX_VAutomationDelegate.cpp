@@ -12,56 +12,42 @@ AAX_VAutomationDelegate::~AAX_VAutomationDelegate() = default;
 
 AAX_Result AAX_VAutomationDelegate::RegisterParameter (AAX_CParamID parameterID)
 {
-    if (!mIAutomationDelegate)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIAutomationDelegate->RegisterParameter (parameterID);
+    return mIAutomationDelegate.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFAutomationDelegate::RegisterParameter,
+                                        parameterID);
 }
 
 AAX_Result AAX_VAutomationDelegate::UnregisterParameter (AAX_CParamID parameterID)
 {
-    if (!mIAutomationDelegate)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIAutomationDelegate->UnregisterParameter (parameterID);
+    return mIAutomationDelegate.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFAutomationDelegate::UnregisterParameter,
+                                        parameterID);
 }
 
 AAX_Result AAX_VAutomationDelegate::PostSetValueRequest (AAX_CParamID parameterID, double normalizedValue) const
 {
-    if (!mIAutomationDelegate)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIAutomationDelegate->PostSetValueRequest (parameterID, normalizedValue);
+    return mIAutomationDelegate.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFAutomationDelegate::PostSetValueRequest,
+                                        parameterID, normalizedValue);
 }
 
 AAX_Result AAX_VAutomationDelegate::PostCurrentValue (AAX_CParamID parameterID, double normalizedValue) const
 {
-    if (!mIAutomationDelegate)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIAutomationDelegate->PostCurrentValue (parameterID, normalizedValue);
+    return mIAutomationDelegate.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFAutomationDelegate::PostCurrentValue,
+                                        parameterID, normalizedValue);
 }
 
 AAX_Result AAX_VAutomationDelegate::PostTouchRequest (AAX_CParamID parameterID)
 {
-    if (!mIAutomationDelegate)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIAutomationDelegate->PostTouchRequest (parameterID);
+    return mIAutomationDelegate.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFAutomationDelegate::PostTouchRequest,
+                                        parameterID);
 }
 
 AAX_Result AAX_VAutomationDelegate::PostReleaseRequest (AAX_CParamID parameterID)
 {
-    if (!mIAutomationDelegate)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIAutomationDelegate->PostReleaseRequest (parameterID);
+    return mIAutomationDelegate.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFAutomationDelegate::PostReleaseRequest,
+                                        parameterID);
 }
 
 AAX_Result AAX_VAutomationDelegate::GetTouchState (AAX_CParamID parameterID, AAX_CBoolean* outTouched)
 {
-    if (!mIAutomationDelegate)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIAutomationDelegate->GetTouchState (parameterID, outTouched);
+    return mIAutomationDelegate.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFAutomationDelegate::GetTouchState, parameterID,
+                                        outTouched);
 }

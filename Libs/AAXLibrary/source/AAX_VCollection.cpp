@@ -52,26 +52,17 @@ AAX_Result AAX_VCollection::AddEffect (const char* effectID, AAX_IEffectDescript
 
 AAX_Result AAX_VCollection::SetManufacturerName (const char* manufacturerName)
 {
-    if (!mICollection)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mICollection->SetManufacturerName (manufacturerName);
+    return mICollection.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFCollection::SetManufacturerName, manufacturerName);
 }
 
 AAX_Result AAX_VCollection::AddPackageName (const char* packageName)
 {
-    if (!mICollection)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mICollection->AddPackageName (packageName);
+    return mICollection.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFCollection::AddPackageName, packageName);
 }
 
 AAX_Result AAX_VCollection::SetPackageVersion (uint32_t version)
 {
-    if (!mICollection)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mICollection->SetPackageVersion (version);
+    return mICollection.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFCollection::SetPackageVersion, version);
 }
 
 AAX_IPropertyMap* AAX_VCollection::NewPropertyMap()
@@ -87,10 +78,7 @@ AAX_IPropertyMap* AAX_VCollection::NewPropertyMap()
 
 AAX_Result AAX_VCollection::SetProperties (AAX_IPropertyMap* properties)
 {
-    if (!mICollection)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mICollection->SetProperties (HostObjectOf (properties));
+    return mICollection.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFCollection::SetProperties, HostObjectOf (properties));
 }
 
 AAX_IDescriptionHost* AAX_VCollection::DescriptionHost()

@@ -113,125 +113,91 @@ AAX_VComponentDescriptor::~AAX_VComponentDescriptor()
 
 AAX_Result AAX_VComponentDescriptor::Clear()
 {
-    if (!mIComponentDescriptor)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIComponentDescriptor->Clear();
+    return mIComponentDescriptor.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFComponentDescriptor::Clear);
 }
 
 AAX_Result AAX_VComponentDescriptor::AddAudioIn (AAX_CFieldIndex fieldIndex)
 {
-    if (!mIComponentDescriptor)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIComponentDescriptor->AddAudioIn (fieldIndex);
+    return mIComponentDescriptor.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFComponentDescriptor::AddAudioIn, fieldIndex);
 }
 
 AAX_Result AAX_VComponentDescriptor::AddAudioOut (AAX_CFieldIndex fieldIndex)
 {
-    if (!mIComponentDescriptor)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIComponentDescriptor->AddAudioOut (fieldIndex);
+    return mIComponentDescriptor.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFComponentDescriptor::AddAudioOut, fieldIndex);
 }
 
 AAX_Result AAX_VComponentDescriptor::AddAudioBufferLength (AAX_CFieldIndex fieldIndex)
 {
-    if (!mIComponentDescriptor)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIComponentDescriptor->AddAudioBufferLength (fieldIndex);
+    return mIComponentDescriptor.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFComponentDescriptor::AddAudioBufferLength,
+                                         fieldIndex);
 }
 
 AAX_Result AAX_VComponentDescriptor::AddSampleRate (AAX_CFieldIndex fieldIndex)
 {
-    if (!mIComponentDescriptor)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIComponentDescriptor->AddSampleRate (fieldIndex);
+    return mIComponentDescriptor.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFComponentDescriptor::AddSampleRate,
+                                         fieldIndex);
 }
 
 AAX_Result AAX_VComponentDescriptor::AddClock (AAX_CFieldIndex fieldIndex)
 {
-    if (!mIComponentDescriptor)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIComponentDescriptor->AddClock (fieldIndex);
+    return mIComponentDescriptor.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFComponentDescriptor::AddClock, fieldIndex);
 }
 
 AAX_Result AAX_VComponentDescriptor::AddSideChainIn (AAX_CFieldIndex fieldIndex)
 {
-    if (!mIComponentDescriptor)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIComponentDescriptor->AddSideChainIn (fieldIndex);
+    return mIComponentDescriptor.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFComponentDescriptor::AddSideChainIn,
+                                         fieldIndex);
 }
 
 AAX_Result AAX_VComponentDescriptor::AddDataInPort (AAX_CFieldIndex fieldIndex, uint32_t packetSize,
                                                     AAX_EDataInPortType portType)
 {
-    if (!mIComponentDescriptor)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIComponentDescriptor->AddDataInPort (fieldIndex, packetSize, portType);
+    return mIComponentDescriptor.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFComponentDescriptor::AddDataInPort, fieldIndex,
+                                         packetSize, portType);
 }
 
 AAX_Result AAX_VComponentDescriptor::AddAuxOutputStem (AAX_CFieldIndex fieldIndex, int32_t stemFormat, const char* name)
 {
-    if (!mIComponentDescriptor)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIComponentDescriptor->AddAuxOutputStem (fieldIndex, stemFormat, name);
+    return mIComponentDescriptor.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFComponentDescriptor::AddAuxOutputStem,
+                                         fieldIndex, stemFormat, name);
 }
 
 AAX_Result AAX_VComponentDescriptor::AddPrivateData (AAX_CFieldIndex fieldIndex, int32_t dataSize, uint32_t options)
 {
-    if (!mIComponentDescriptor)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIComponentDescriptor->AddPrivateData (fieldIndex, dataSize, options);
+    return mIComponentDescriptor.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFComponentDescriptor::AddPrivateData,
+                                         fieldIndex, dataSize, options);
 }
 
 AAX_Result AAX_VComponentDescriptor::AddTemporaryData (AAX_CFieldIndex fieldIndex, uint32_t dataElementSize)
 {
-    if (!mIComponentDescriptorV2)
-        return AAX_ERROR_UNIMPLEMENTED;
-
-    return mIComponentDescriptorV2->AddTemporaryData (fieldIndex, dataElementSize);
+    return mIComponentDescriptorV2.CallOr (AAX_ERROR_UNIMPLEMENTED, &AAX_IACFComponentDescriptor_V2::AddTemporaryData,
+                                           fieldIndex, dataElementSize);
 }
 
 AAX_Result AAX_VComponentDescriptor::AddDmaInstance (AAX_CFieldIndex fieldIndex, AAX_IDma::EMode dmaMode)
 {
-    if (!mIComponentDescriptor)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIComponentDescriptor->AddDmaInstance (fieldIndex, dmaMode);
+    return mIComponentDescriptor.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFComponentDescriptor::AddDmaInstance,
+                                         fieldIndex, dmaMode);
 }
 
 AAX_Result AAX_VComponentDescriptor::AddMeters (AAX_CFieldIndex fieldIndex, const AAX_CTypeID* meterIDs,
                                                 uint32_t meterCount)
 {
-    if (!mIComponentDescriptor)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIComponentDescriptor->AddMeters (fieldIndex, meterIDs, meterCount);
+    return mIComponentDescriptor.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFComponentDescriptor::AddMeters, fieldIndex,
+                                         meterIDs, meterCount);
 }
 
 AAX_Result AAX_VComponentDescriptor::AddMIDINode (AAX_CFieldIndex fieldIndex, AAX_EMIDINodeType nodeType,
                                                   const char* nodeName, uint32_t channelMask)
 {
-    if (!mIComponentDescriptor)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIComponentDescriptor->AddMIDINode (fieldIndex, nodeType, nodeName, channelMask);
+    return mIComponentDescriptor.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFComponentDescriptor::AddMIDINode, fieldIndex,
+                                         nodeType, nodeName, channelMask);
 }
 
 AAX_Result AAX_VComponentDescriptor::AddReservedField (AAX_CFieldIndex fieldIndex, uint32_t fieldType)
 {
-    if (!mIComponentDescriptor)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIComponentDescriptor->AddReservedField (fieldIndex, fieldType);
+    return mIComponentDescriptor.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFComponentDescriptor::AddReservedField,
+                                         fieldIndex, fieldType);
 }
 
 AAX_IPropertyMap* AAX_VComponentDescriptor::NewPropertyMap() const
@@ -276,11 +242,9 @@ AAX_Result AAX_VComponentDescriptor::AddProcessProc_Native (AAX_CProcessProc pro
                                                             AAX_CInstanceInitProc instanceInitProc,
                                                             AAX_CBackgroundProc backgroundProc, uint32_t* outProcID)
 {
-    if (!mIComponentDescriptor)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIComponentDescriptor->AddProcessProc_Native (processProc, HostObjectOf (properties), instanceInitProc,
-                                                         backgroundProc, outProcID);
+    return mIComponentDescriptor.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFComponentDescriptor::AddProcessProc_Native,
+                                         processProc, HostObjectOf (properties), instanceInitProc, backgroundProc,
+                                         outProcID);
 }
 
 AAX_Result AAX_VComponentDescriptor::AddProcessProc_TI (const char* dllFileName, const char* processProcSymbol,
@@ -288,11 +252,9 @@ AAX_Result AAX_VComponentDescriptor::AddProcessProc_TI (const char* dllFileName,
                                                         const char* instanceInitProcSymbol,
                                                         const char* backgroundProcSymbol, uint32_t* outProcID)
 {
-    if (!mIComponentDescriptor)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIComponentDescriptor->AddProcessProc_TI (dllFileName, processProcSymbol, HostObjectOf (properties),
-                                                     instanceInitProcSymbol, backgroundProcSymbol, outProcID);
+    return mIComponentDescriptor.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFComponentDescriptor::AddProcessProc_TI,
+                                         dllFileName, processProcSymbol, HostObjectOf (properties),
+                                         instanceInitProcSymbol, backgroundProcSymbol, outProcID);
 }
 
 AAX_Result AAX_VComponentDescriptor::AddProcessProc (AAX_IPropertyMap* properties, uint32_t* procIDs, int32_t capacity)

@@ -19,185 +19,120 @@ AAX_VController::AAX_VController (IACFUnknown* hostController)
         mComponentFactory.TakeFrom (factory);
 }
 
-AAX_VController::~AAX_VController()
-{
-    // Members go in reverse order: factory, page-table controller V2 and V1, controller V3, V2 and V1.
-}
+AAX_VController::~AAX_VController() = default;
 
 AAX_Result AAX_VController::GetEffectID (AAX_IString* outEffectID) const
 {
-    if (!mIController)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIController->GetEffectID (outEffectID);
+    return mIController.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFController::GetEffectID, outEffectID);
 }
 
 AAX_Result AAX_VController::GetSampleRate (AAX_CSampleRate* outSampleRate) const
 {
-    if (!mIController)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIController->GetSampleRate (outSampleRate);
+    return mIController.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFController::GetSampleRate, outSampleRate);
 }
 
 AAX_Result AAX_VController::GetInputStemFormat (AAX_EStemFormat* outStemFormat) const
 {
-    if (!mIController)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIController->GetInputStemFormat (outStemFormat);
+    return mIController.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFController::GetInputStemFormat, outStemFormat);
 }
 
 AAX_Result AAX_VController::GetOutputStemFormat (AAX_EStemFormat* outStemFormat) const
 {
-    if (!mIController)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIController->GetOutputStemFormat (outStemFormat);
+    return mIController.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFController::GetOutputStemFormat, outStemFormat);
 }
 
 AAX_Result AAX_VController::GetSignalLatency (int32_t* outSamples) const
 {
-    if (!mIController)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIController->GetSignalLatency (outSamples);
+    return mIController.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFController::GetSignalLatency, outSamples);
 }
 
 AAX_Result AAX_VController::GetCycleCount (AAX_EProperty whichCycleCount, AAX_CPropertyValue* outValue) const
 {
-    if (!mIController)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIController->GetCycleCount (whichCycleCount, outValue);
+    return mIController.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFController::GetCycleCount, whichCycleCount, outValue);
 }
 
 AAX_Result AAX_VController::GetTODLocation (int64_t* outTODLocation) const
 {
-    if (!mIController)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIController->GetTODLocation (outTODLocation);
+    return mIController.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFController::GetTODLocation, outTODLocation);
 }
 
 AAX_Result AAX_VController::SetSignalLatency (int32_t samples)
 {
-    if (!mIController)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIController->SetSignalLatency (samples);
+    return mIController.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFController::SetSignalLatency, samples);
 }
 
 AAX_Result AAX_VController::SetCycleCount (AAX_EProperty* whichCycleCounts, AAX_CPropertyValue* values, int32_t count)
 {
-    if (!mIController)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIController->SetCycleCount (whichCycleCounts, values, count);
+    return mIController.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFController::SetCycleCount, whichCycleCounts, values,
+                                count);
 }
 
 AAX_Result AAX_VController::PostPacket (AAX_CFieldIndex fieldIndex, const void* payload, uint32_t payloadSize)
 {
-    if (!mIController)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIController->PostPacket (fieldIndex, payload, payloadSize);
+    return mIController.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFController::PostPacket, fieldIndex, payload,
+                                payloadSize);
 }
 
 AAX_Result AAX_VController::SendNotification (AAX_CTypeID notificationType, const void* data, uint32_t dataSize)
 {
-    if (!mIControllerV2)
-        return AAX_ERROR_UNIMPLEMENTED;
-
-    return mIControllerV2->SendNotification (notificationType, data, dataSize);
+    return mIControllerV2.CallOr (AAX_ERROR_UNIMPLEMENTED, &AAX_IACFController_V2::SendNotification, notificationType,
+                                  data, dataSize);
 }
 
 AAX_Result AAX_VController::GetCurrentMeterValue (AAX_CTypeID meterID, float* outValue) const
 {
-    if (!mIController)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIController->GetCurrentMeterValue (meterID, outValue);
+    return mIController.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFController::GetCurrentMeterValue, meterID, outValue);
 }
 
 AAX_Result AAX_VController::GetMeterPeakValue (AAX_CTypeID meterID, float* outValue) const
 {
-    if (!mIController)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIController->GetMeterPeakValue (meterID, outValue);
+    return mIController.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFController::GetMeterPeakValue, meterID, outValue);
 }
 
 AAX_Result AAX_VController::ClearMeterPeakValue (AAX_CTypeID meterID) const
 {
-    if (!mIController)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIController->ClearMeterPeakValue (meterID);
+    return mIController.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFController::ClearMeterPeakValue, meterID);
 }
 
 AAX_Result AAX_VController::GetMeterCount (uint32_t* outMeterCount) const
 {
-    if (!mIController)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIController->GetMeterCount (outMeterCount);
+    return mIController.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFController::GetMeterCount, outMeterCount);
 }
 
 AAX_Result AAX_VController::GetMeterClipped (AAX_CTypeID meterID, AAX_CBoolean* outClipped) const
 {
-    if (!mIController)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIController->GetMeterClipped (meterID, outClipped);
+    return mIController.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFController::GetMeterClipped, meterID, outClipped);
 }
 
 AAX_Result AAX_VController::ClearMeterClipped (AAX_CTypeID meterID) const
 {
-    if (!mIController)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIController->ClearMeterClipped (meterID);
+    return mIController.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFController::ClearMeterClipped, meterID);
 }
 
 AAX_Result AAX_VController::GetNextMIDIPacket (AAX_CFieldIndex* outPort, AAX_CMidiPacket* outPacket)
 {
-    if (!mIController)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIController->GetNextMIDIPacket (outPort, outPacket);
+    return mIController.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFController::GetNextMIDIPacket, outPort, outPacket);
 }
 
 AAX_Result AAX_VController::GetHybridSignalLatency (int32_t* outSamples) const
 {
-    if (!mIControllerV2)
-        return AAX_ERROR_UNIMPLEMENTED;
-
-    return mIControllerV2->GetHybridSignalLatency (outSamples);
+    return mIControllerV2.CallOr (AAX_ERROR_UNIMPLEMENTED, &AAX_IACFController_V2::GetHybridSignalLatency, outSamples);
 }
 
 AAX_Result AAX_VController::GetHostName (AAX_IString* outHostName) const
 {
-    if (!mIControllerV2)
-        return AAX_ERROR_UNIMPLEMENTED;
-
-    return mIControllerV2->GetHostName (outHostName);
+    return mIControllerV2.CallOr (AAX_ERROR_UNIMPLEMENTED, &AAX_IACFController_V2::GetHostName, outHostName);
 }
 
 AAX_Result AAX_VController::GetPlugInTargetPlatform (int32_t* outTargetPlatform) const
 {
-    if (!mIControllerV3)
-        return AAX_ERROR_UNIMPLEMENTED;
-
-    return mIControllerV3->GetPlugInTargetPlatform (outTargetPlatform);
+    return mIControllerV3.CallOr (AAX_ERROR_UNIMPLEMENTED, &AAX_IACFController_V3::GetPlugInTargetPlatform,
+                                  outTargetPlatform);
 }
 
 AAX_Result AAX_VController::GetIsAudioSuite (AAX_CBoolean* outIsAudioSuite) const
 {
-    if (!mIControllerV3)
-        return AAX_ERROR_UNIMPLEMENTED;
-
-    return mIControllerV3->GetIsAudioSuite (outIsAudioSuite);
+    return mIControllerV3.CallOr (AAX_ERROR_UNIMPLEMENTED, &AAX_IACFController_V3::GetIsAudioSuite, outIsAudioSuite);
 }
 
 AAX_Result AAX_VController::SendNotification (AAX_CTypeID notificationType)

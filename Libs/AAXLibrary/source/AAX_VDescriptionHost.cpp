@@ -10,10 +10,7 @@ AAX_VDescriptionHost::AAX_VDescriptionHost (IACFUnknown* hostContext)
     mHostDefinition.QueryFrom (hostContext, IID_IACFDefinition);
 }
 
-AAX_VDescriptionHost::~AAX_VDescriptionHost()
-{
-    // Members go in reverse order: the definition first, then the description services.
-}
+AAX_VDescriptionHost::~AAX_VDescriptionHost() = default;
 
 const AAX_IFeatureInfo* AAX_VDescriptionHost::AcquireFeatureProperties (const _acfUID& feature) const
 {

@@ -43,43 +43,31 @@ AAX_IComponentDescriptor* AAX_VEffectDescriptor::NewComponentDescriptor()
 
 AAX_Result AAX_VEffectDescriptor::AddComponent (AAX_IComponentDescriptor* componentDescriptor)
 {
-    if (!mIEffectDescriptor)
-        return AAX_ERROR_NULL_OBJECT;
-
     const auto* ours = dynamic_cast<const AAX_VComponentDescriptor*> (componentDescriptor);
-    return mIEffectDescriptor->AddComponent (ours != nullptr ? ours->GetIUnknown() : nullptr);
+    return mIEffectDescriptor.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFEffectDescriptor::AddComponent,
+                                      ours != nullptr ? ours->GetIUnknown() : nullptr);
 }
 
 AAX_Result AAX_VEffectDescriptor::AddName (const char* name)
 {
-    if (!mIEffectDescriptor)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIEffectDescriptor->AddName (name);
+    return mIEffectDescriptor.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFEffectDescriptor::AddName, name);
 }
 
 AAX_Result AAX_VEffectDescriptor::AddCategory (uint32_t category)
 {
-    if (!mIEffectDescriptor)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIEffectDescriptor->AddCategory (category);
+    return mIEffectDescriptor.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFEffectDescriptor::AddCategory, category);
 }
 
 AAX_Result AAX_VEffectDescriptor::AddCategoryBypassParameter (uint32_t category, AAX_CParamID parameterID)
 {
-    if (!mIEffectDescriptor)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIEffectDescriptor->AddCategoryBypassParameter (category, parameterID);
+    return mIEffectDescriptor.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFEffectDescriptor::AddCategoryBypassParameter,
+                                      category, parameterID);
 }
 
 AAX_Result AAX_VEffectDescriptor::AddProcPtr (void* procPointer, AAX_CProcPtrID procID)
 {
-    if (!mIEffectDescriptor)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIEffectDescriptor->AddProcPtr (procPointer, procID);
+    return mIEffectDescriptor.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFEffectDescriptor::AddProcPtr, procPointer,
+                                      procID);
 }
 
 AAX_IPropertyMap* AAX_VEffectDescriptor::NewPropertyMap()
@@ -95,34 +83,26 @@ AAX_IPropertyMap* AAX_VEffectDescriptor::NewPropertyMap()
 
 AAX_Result AAX_VEffectDescriptor::SetProperties (AAX_IPropertyMap* properties)
 {
-    if (!mIEffectDescriptor)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIEffectDescriptor->SetProperties (HostObjectOf (properties));
+    return mIEffectDescriptor.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFEffectDescriptor::SetProperties,
+                                      HostObjectOf (properties));
 }
 
 AAX_Result AAX_VEffectDescriptor::AddResourceInfo (AAX_EResourceType resourceType, const char* info)
 {
-    if (!mIEffectDescriptor)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIEffectDescriptor->AddResourceInfo (resourceType, info);
+    return mIEffectDescriptor.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFEffectDescriptor::AddResourceInfo, resourceType,
+                                      info);
 }
 
 AAX_Result AAX_VEffectDescriptor::AddMeterDescription (AAX_CTypeID meterID, const char* meterName,
                                                        AAX_IPropertyMap* properties)
 {
-    if (!mIEffectDescriptor)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIEffectDescriptor->AddMeterDescription (meterID, meterName, HostObjectOf (properties));
+    return mIEffectDescriptor.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFEffectDescriptor::AddMeterDescription, meterID,
+                                      meterName, HostObjectOf (properties));
 }
 
 AAX_Result AAX_VEffectDescriptor::AddControlMIDINode (AAX_CTypeID nodeID, AAX_EMIDINodeType nodeType,
                                                       const char* nodeName, uint32_t channelMask)
 {
-    if (!mIEffectDescriptorV2)
-        return AAX_ERROR_UNIMPLEMENTED;
-
-    return mIEffectDescriptorV2->AddControlMIDINode (nodeID, nodeType, nodeName, channelMask);
+    return mIEffectDescriptorV2.CallOr (AAX_ERROR_UNIMPLEMENTED, &AAX_IACFEffectDescriptor_V2::AddControlMIDINode,
+                                        nodeID, nodeType, nodeName, channelMask);
 }

@@ -14,10 +14,7 @@ AAX_VFeatureInfo::~AAX_VFeatureInfo() = default;
 
 AAX_Result AAX_VFeatureInfo::SupportLevel (AAX_ESupportLevel& outSupportLevel) const
 {
-    if (!mIFeatureInfo)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIFeatureInfo->SupportLevel (&outSupportLevel);
+    return mIFeatureInfo.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFFeatureInfo::SupportLevel, &outSupportLevel);
 }
 
 const AAX_IPropertyMap* AAX_VFeatureInfo::AcquireProperties() const

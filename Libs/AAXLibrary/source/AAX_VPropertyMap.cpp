@@ -77,10 +77,7 @@ AAX_VPropertyMap* AAX_VPropertyMap::Acquire (IACFUnknown* hostObject)
     return map.release();
 }
 
-AAX_VPropertyMap::~AAX_VPropertyMap()
-{
-    // Members go in reverse order: local pointers, description host, then versions 3, 2 and 1.
-}
+AAX_VPropertyMap::~AAX_VPropertyMap() = default;
 
 void AAX_VPropertyMap::QueryLaterVersions()
 {
@@ -94,10 +91,7 @@ void AAX_VPropertyMap::QueryLaterVersions()
 //==============================================================================
 AAX_CBoolean AAX_VPropertyMap::GetProperty (AAX_EProperty property, AAX_CPropertyValue* outValue) const
 {
-    if (!mIPropertyMap)
-        return 0;
-
-    return mIPropertyMap->GetProperty (property, outValue);
+    return mIPropertyMap.CallOr (0, &AAX_IACFPropertyMap::GetProperty, property, outValue);
 }
 
 AAX_CBoolean AAX_VPropertyMap::GetPointerProperty (AAX_EProperty property, const void** outValue) const
@@ -123,10 +117,7 @@ AAX_Result AAX_VPropertyMap::AddProperty (AAX_EProperty property, AAX_CPropertyV
     if (IsStemFormatProperty (property) && !mIDescriptionHost && !IsStemFormatKnownToEveryHost (value))
         return AAX_ERROR_PROPERTY_UNDEFINED;
 
-    if (!mIPropertyMap)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIPropertyMap->AddProperty (property, value);
+    return mIPropertyMap.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFPropertyMap::AddProperty, property, value);
 }
 
 AAX_Result AAX_VPropertyMap::AddPointerProperty (AAX_EProperty property, const void* value)
@@ -151,29 +142,21 @@ AAX_Result AAX_VPropertyMap::AddPointerProperty (AAX_EProperty property, const c
 
 AAX_Result AAX_VPropertyMap::RemoveProperty (AAX_EProperty property)
 {
-    if (!mIPropertyMap)
-        return AAX_ERROR_NULL_OBJECT;
-
-    return mIPropertyMap->RemoveProperty (property);
+    return mIPropertyMap.CallOr (AAX_ERROR_NULL_OBJECT, &AAX_IACFPropertyMap::RemoveProperty, property);
 }
 
 AAX_Result AAX_VPropertyMap::AddPropertyWithIDArray (AAX_EProperty property,
                                                      const AAX_SPlugInIdentifierTriad* pluginIDs, uint32_t count)
 {
-    if (!mIPropertyMapV2)
-        return AAX_ERROR_UNIMPLEMENTED;
-
-    return mIPropertyMapV2->AddPropertyWithIDArray (property, pluginIDs, count);
+    return mIPropertyMapV2.CallOr (AAX_ERROR_UNIMPLEMENTED, &AAX_IACFPropertyMap_V2::AddPropertyWithIDArray, property,
+                                   pluginIDs, count);
 }
 
 AAX_CBoolean AAX_VPropertyMap::GetPropertyWithIDArray (AAX_EProperty property,
                                                        const AAX_SPlugInIdentifierTriad** outIDs,
                                                        uint32_t* outCount) const
 {
-    if (!mIPropertyMapV2)
-        return 0;
-
-    return mIPropertyMapV2->GetPropertyWithIDArray (property, outIDs, outCount);
+    return mIPropertyMapV2.CallOr (0, &AAX_IACFPropertyMap_V2::GetPropertyWithIDArray, property, outIDs, outCount);
 }
 
 IACFUnknown* AAX_VPropertyMap::GetIUnknown() const

@@ -23,99 +23,74 @@ AAX_VViewContainer::~AAX_VViewContainer()
 // size change that "succeeds".
 int32_t AAX_VViewContainer::GetType()
 {
-    if (!mIViewContainer)
-        return AAX_eViewContainer_Type_NULL;
-
-    return mIViewContainer->GetType();
+    return mIViewContainer.CallOr (AAX_eViewContainer_Type_NULL, &AAX_IACFViewContainer::GetType);
 }
 
 void* AAX_VViewContainer::GetPtr()
 {
-    if (!mIViewContainer)
-        return nullptr;
-
-    return mIViewContainer->GetPtr();
+    return mIViewContainer.CallOr (nullptr, &AAX_IACFViewContainer::GetPtr);
 }
 
 AAX_Result AAX_VViewContainer::GetModifiers (uint32_t* outModifiers)
 {
-    if (!mIViewContainer)
-        return AAX_ERROR_UNIMPLEMENTED;
-
-    return mIViewContainer->GetModifiers (outModifiers);
+    return mIViewContainer.CallOr (AAX_ERROR_UNIMPLEMENTED, &AAX_IACFViewContainer::GetModifiers, outModifiers);
 }
 
 AAX_Result AAX_VViewContainer::SetViewSize (AAX_Point& size)
 {
-    if (!mIViewContainer)
-        return AAX_SUCCESS;
-
-    return mIViewContainer->SetViewSize (&size);
+    return mIViewContainer.CallOr (AAX_SUCCESS, &AAX_IACFViewContainer::SetViewSize, &size);
 }
 
 AAX_Result AAX_VViewContainer::HandleParameterMouseDown (AAX_CParamID parameterID, uint32_t modifiers)
 {
-    if (!mIViewContainer)
-        return AAX_ERROR_UNIMPLEMENTED;
-
-    return mIViewContainer->HandleParameterMouseDown (parameterID, modifiers);
+    return mIViewContainer.CallOr (AAX_ERROR_UNIMPLEMENTED, &AAX_IACFViewContainer::HandleParameterMouseDown,
+                                   parameterID, modifiers);
 }
 
 AAX_Result AAX_VViewContainer::HandleParameterMouseDrag (AAX_CParamID parameterID, uint32_t modifiers)
 {
-    if (!mIViewContainer)
-        return AAX_ERROR_UNIMPLEMENTED;
-
-    return mIViewContainer->HandleParameterMouseDrag (parameterID, modifiers);
+    return mIViewContainer.CallOr (AAX_ERROR_UNIMPLEMENTED, &AAX_IACFViewContainer::HandleParameterMouseDrag,
+                                   parameterID, modifiers);
 }
 
 AAX_Result AAX_VViewContainer::HandleParameterMouseUp (AAX_CParamID parameterID, uint32_t modifiers)
 {
-    if (!mIViewContainer)
-        return AAX_ERROR_UNIMPLEMENTED;
-
-    return mIViewContainer->HandleParameterMouseUp (parameterID, modifiers);
+    return mIViewContainer.CallOr (AAX_ERROR_UNIMPLEMENTED, &AAX_IACFViewContainer::HandleParameterMouseUp, parameterID,
+                                   modifiers);
 }
 
 AAX_Result AAX_VViewContainer::HandleParameterMouseEnter (AAX_CParamID parameterID, uint32_t modifiers)
 {
-    if (!mIViewContainerV3)
-        return AAX_ERROR_UNIMPLEMENTED;
-
-    return mIViewContainerV3->HandleParameterMouseEnter (parameterID, modifiers);
+    return mIViewContainerV3.CallOr (AAX_ERROR_UNIMPLEMENTED, &AAX_IACFViewContainer_V3::HandleParameterMouseEnter,
+                                     parameterID, modifiers);
 }
 
 AAX_Result AAX_VViewContainer::HandleParameterMouseExit (AAX_CParamID parameterID, uint32_t modifiers)
 {
-    if (!mIViewContainerV3)
-        return AAX_ERROR_UNIMPLEMENTED;
-
-    return mIViewContainerV3->HandleParameterMouseExit (parameterID, modifiers);
+    return mIViewContainerV3.CallOr (AAX_ERROR_UNIMPLEMENTED, &AAX_IACFViewContainer_V3::HandleParameterMouseExit,
+                                     parameterID, modifiers);
 }
 
 AAX_Result AAX_VViewContainer::HandleMultipleParametersMouseDown (const AAX_CParamID* parameterIDs, uint32_t count,
                                                                   uint32_t modifiers)
 {
-    if (!mIViewContainerV2)
-        return AAX_ERROR_UNIMPLEMENTED;
-
-    return mIViewContainerV2->HandleMultipleParametersMouseDown (parameterIDs, count, modifiers);
+    return mIViewContainerV2.CallOr (AAX_ERROR_UNIMPLEMENTED,
+                                     &AAX_IACFViewContainer_V2::HandleMultipleParametersMouseDown, parameterIDs, count,
+                                     modifiers);
 }
 
 AAX_Result AAX_VViewContainer::HandleMultipleParametersMouseDrag (const AAX_CParamID* parameterIDs, uint32_t count,
                                                                   uint32_t modifiers)
 {
-    if (!mIViewContainerV2)
-        return AAX_ERROR_UNIMPLEMENTED;
-
-    return mIViewContainerV2->HandleMultipleParametersMouseDrag (parameterIDs, count, modifiers);
+    return mIViewContainerV2.CallOr (AAX_ERROR_UNIMPLEMENTED,
+                                     &AAX_IACFViewContainer_V2::HandleMultipleParametersMouseDrag, parameterIDs, count,
+                                     modifiers);
 }
 
 AAX_Result AAX_VViewContainer::HandleMultipleParametersMouseUp (const AAX_CParamID* parameterIDs, uint32_t count,
                                                                 uint32_t modifiers)
 {
-    if (!mIViewContainerV2)
-        return AAX_ERROR_UNIMPLEMENTED;
-
-    return mIViewContainerV2->HandleMultipleParametersMouseUp (parameterIDs, count, modifiers);
+    return mIViewContainerV2.CallOr (AAX_ERROR_UNIMPLEMENTED,
+                                     &AAX_IACFViewContainer_V2::HandleMultipleParametersMouseUp, parameterIDs, count,
+                                     modifiers);
 }
