@@ -34,6 +34,15 @@ AAX_Result GetEffectDescriptions (AAX_ICollection* collection);
 
 namespace AAX_Exports
 {
+/** Ends the registration with `failure`: an AAX_CheckedResult, which accepts only AAX_SUCCESS, traces it and
+    throws it as an AAX::Exception::ResultError, which ACFRegisterPlugin turns back into the returned code.
+*/
+inline void ThrowRegistrationFailure (AAX_Result failure)
+{
+    AAX_CheckedResult result (failure);
+    result.Check();
+}
+
 /** Describes the plug-in into a collection over the host context and hands the host its plug-in
     definition. Failures are thrown (checked results, host-query exceptions); the caller translates them.
 */
@@ -42,26 +51,24 @@ inline AAX_Result RegisterPlugin (IACFUnknown* hostUnknown, IACFPluginDefinition
     AAX_VCollection collection (hostUnknown);
     IACFUnknown* const hostCollection = collection.GetIUnknown();
 
-    // Assigning an unaccepted code to the checked result throws at once.
-    AAX_CheckedResult result (AAX_SUCCESS);
-
     // The host cannot receive a definition through a null pointer: nothing is described for it.
     if (outDefinition == nullptr)
-        result = AAX_ERROR_NULL_ARGUMENT;
+        ThrowRegistrationFailure (AAX_ERROR_NULL_ARGUMENT);
 
     // JUCE's description fills every property map it obtains without testing it for null, and a host
-    // without a collection (no host context, no component factory) hands out none. Such a host ends
-    // with AAX_ERROR_NULL_OBJECT below anyway, so it ends there before the description runs.
+    // without a collection (no host context, no component factory) hands out none. Such a host would end
+    // with AAX_ERROR_NULL_OBJECT below anyway, so it ends here, before the description runs.
     if (hostCollection == nullptr)
-        result = AAX_ERROR_NULL_OBJECT;
+        ThrowRegistrationFailure (AAX_ERROR_NULL_OBJECT);
 
-    result = (GetEffectDescriptions (&collection) == AAX_SUCCESS) ? AAX_SUCCESS : AAX_ERROR_NULL_OBJECT;
+    if (GetEffectDescriptions (&collection) != AAX_SUCCESS)
+        ThrowRegistrationFailure (AAX_ERROR_NULL_OBJECT);
 
     *outDefinition = nullptr;
     void* definition = nullptr;
 
     if (ACFFAILED (hostCollection->QueryInterface (IID_IACFPluginDefinition, &definition)) || definition == nullptr)
-        result = AAX_ERROR_NULL_OBJECT;
+        ThrowRegistrationFailure (AAX_ERROR_NULL_OBJECT);
 
     *outDefinition = static_cast<IACFPluginDefinition*> (definition);
     return AAX_SUCCESS;
