@@ -2,24 +2,8 @@
 
 #include <png.h>
 
-#include <algorithm>
-#include <cstring>
-
 namespace aaxhost
 {
-Image Image::crop (int x, int y, int w, int h) const
-{
-    const auto left = std::clamp (x, 0, width), top = std::clamp (y, 0, height);
-    const auto right = std::clamp (x + w, left, width), bottom = std::clamp (y + h, top, height);
-
-    Image result (right - left, bottom - top);
-
-    for (int row = 0; row < result.height; ++row)
-        std::memcpy (result.at (0, row), at (left, top + row), (size_t)result.width * 4);
-
-    return result;
-}
-
 void writePngFile (const std::string& path, const Image& image)
 {
     if (image.isEmpty())

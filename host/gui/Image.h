@@ -28,9 +28,6 @@ struct Image
         return pixels.data() + ((size_t)y * (size_t)width + (size_t)x) * 4;
     }
     uint8_t* at (int x, int y) noexcept { return pixels.data() + ((size_t)y * (size_t)width + (size_t)x) * 4; }
-
-    /** The part of the picture inside a rectangle (clipped to the picture). */
-    Image crop (int x, int y, int w, int h) const;
 };
 
 struct ImageFileError : std::runtime_error
