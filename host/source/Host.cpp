@@ -1,6 +1,6 @@
 #include "Host.h"
 
-#include "DescriptionObjects.h"
+#include "HostCollection.h"
 #include "HostContext.h"
 #include "PluginInstance.h"
 #include "StemFormats.h"

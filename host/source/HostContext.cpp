@@ -1,7 +1,11 @@
 #include "HostContext.h"
 
-#include "DescriptionObjects.h"
+#include "HostCollection.h"
+#include "HostComponentDescriptor.h"
+#include "HostDescriptionHost.h"
+#include "HostEffectDescriptor.h"
 #include "HostPageTable.h"
+#include "HostPropertyMap.h"
 #include "HostServices.h"
 
 #include <AAX_Errors.h>

@@ -1,18 +1,12 @@
 #include "HostServices.h"
 
+#include "HostString.h"
+
 #include <AAX_Errors.h>
 #include <AAX_UIDs.h>
 
 namespace aaxhost
 {
-namespace
-{
-    std::string textOrEmpty (const char* text)
-    {
-        return text != nullptr ? std::string (text) : std::string();
-    }
-}
-
 HostServices::HostServices (Diagnostics& hostDiagnostics, int numVersions)
     : HostObject (firstVersions ({IID_IAAXHostServicesV1, IID_IAAXHostServicesV2, IID_IAAXHostServicesV3}, numVersions))
     , diagnostics (hostDiagnostics)

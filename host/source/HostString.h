@@ -38,4 +38,10 @@ public:
 private:
     std::string text;
 };
+
+/** A text the plug-in passed, as the host keeps it: a null pointer reads as an empty text. */
+inline std::string textOrEmpty (const char* text)
+{
+    return text != nullptr ? std::string (text) : std::string();
+}
 }

@@ -56,4 +56,26 @@ std::string stemFormatName (int32_t stemFormat)
     std::snprintf (text, sizeof (text), "0x%08X", (uint32_t)stemFormat);
     return text;
 }
+
+const std::vector<int32_t>& getKnownStemFormats()
+{
+    // (layout index, channel count) of every stem format the host answers for.
+    static const std::vector<int32_t> formats = []
+    {
+        const int pairs[][2] = {{0, 1},   {1, 2},   {2, 3},   {3, 4},   {4, 4},   {5, 5},   {6, 6},
+                                {7, 6},   {8, 7},   {9, 7},   {10, 8},  {11, 7},  {12, 8},  {20, 9},
+                                {13, 10}, {14, 4},  {18, 9},  {19, 16}, {21, 7},  {22, 8},  {23, 9},
+                                {24, 10}, {25, 11}, {26, 12}, {35, 13}, {36, 14}, {27, 13}, {28, 14},
+                                {29, 15}, {30, 16}, {31, 25}, {32, 36}, {33, 49}, {34, 64}};
+
+        std::vector<int32_t> result;
+
+        for (auto& pair : pairs)
+            result.push_back ((int32_t)(((uint32_t)pair[0] << 16) | (uint32_t)pair[1]));
+
+        return result;
+    }();
+
+    return formats;
+}
 }

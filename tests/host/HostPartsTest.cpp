@@ -1,8 +1,9 @@
 // The host's own parts, without a plug-in: audio files, the test signal, the host objects the plug-in fills.
 
 #include "AudioFile.h"
-#include "DescriptionObjects.h"
+#include "HostComponentDescriptor.h"
 #include "HostPageTable.h"
+#include "HostPropertyMap.h"
 #include "HostString.h"
 #include "InstanceObjects.h"
 #include "PluginModule.h"
