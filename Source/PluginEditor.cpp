@@ -1,6 +1,27 @@
 #include "PluginEditor.h"
 
 #include <cmath>
+#include <functional>
+#include <memory>
+#include <utility>
+
+namespace
+{
+// JUCE wraps a scroll-wheel step and a double-click return to the default in a drag start and a drag
+// end of their own, around the value change. The knobs' release handlers are for the release of a
+// press on the knob only: JUCE marks the thumb as dragged before it starts the drag of a press, and
+// never for the other two, so the drag start tells them apart.
+void callOnRelease (juce::Slider& knob, std::function<void()> handler)
+{
+    auto pressed = std::make_shared<bool> (false);
+    knob.onDragStart = [&knob, pressed] { *pressed = knob.getThumbBeingDragged() >= 0; };
+    knob.onDragEnd = [pressed, handler = std::move (handler)]
+    {
+        if (std::exchange (*pressed, false))
+            handler();
+    };
+}
+} // namespace
 
 VantrelAudioProcessorEditor::VantrelAudioProcessorEditor (VantrelAudioProcessor& processorToEdit)
     : juce::AudioProcessorEditor (processorToEdit)
@@ -36,13 +57,14 @@ VantrelAudioProcessorEditor::VantrelAudioProcessorEditor (VantrelAudioProcessor&
     infoDialogButton.setMouseCursor (juce::MouseCursor::PointingHandCursor);
 
     clipSlider.onValueChange = [this] { showClipReadout(); };
-    clipSlider.onDragEnd = [this]
-    {
-        releaseBypass();
-        clipLabel.setText (clipLabel.defaultText, juce::dontSendNotification);
-    };
+    callOnRelease (clipSlider,
+                   [this]
+                   {
+                       releaseBypass();
+                       clipLabel.setText (clipLabel.defaultText, juce::dontSendNotification);
+                   });
     clipCurveSlider.onValueChange = [this] { releaseBypass(); };
-    clipCurveSlider.onDragEnd = [this] { releaseBypass(); };
+    callOnRelease (clipCurveSlider, [this] { releaseBypass(); });
 
     // The drive knob shows its value in the caption under it instead of a bubble.
     for (auto* slider : std::initializer_list<juce::Slider*>{&inSlider, &outSlider, &clipCurveSlider})
@@ -54,6 +76,10 @@ VantrelAudioProcessorEditor::VantrelAudioProcessorEditor (VantrelAudioProcessor&
 
     bypassToggle.addListener (this);
     infoDialogButton.addListener (this);
+
+    // The attachment set the toggle before the editor listened: an editor opened while the clip
+    // stage is bypassed opens dimmed, as it would be had it been open when the bypass came on.
+    showBypassState();
 
     setLookAndFeel (&baseLookAndFeel);
 
@@ -99,15 +125,19 @@ void VantrelAudioProcessorEditor::buttonClicked (juce::Button* button)
     {
         // Whatever changed the toggle, a posted release has either arrived or is now moot.
         bypassReleasePending = false;
-
-        const auto alpha = bypassToggle.getToggleState() ? 0.5f : 1.0f;
-        clipSlider.setAlpha (alpha);
-        clipCurveSlider.setAlpha (alpha);
-        clipLabel.setAlpha (alpha);
+        showBypassState();
     }
 
     if (button == &infoDialogButton)
         infoDialog.setVisible (true);
+}
+
+void VantrelAudioProcessorEditor::showBypassState()
+{
+    const auto alpha = bypassToggle.getToggleState() ? 0.5f : 1.0f;
+    clipSlider.setAlpha (alpha);
+    clipCurveSlider.setAlpha (alpha);
+    clipLabel.setAlpha (alpha);
 }
 
 // Moving or letting go of a clip knob makes the clip stage audible again. The click is posted;

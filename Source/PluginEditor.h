@@ -41,6 +41,7 @@ public:
 private:
     friend class EditorTestAccess;
 
+    void showBypassState();
     void releaseBypass();
     void showClipReadout();
     void restoreClipCaptionAt (juce::uint32 dueMs);

@@ -38,12 +38,14 @@ public:
                                                                    &outputMeterLeft, &outputMeterRight})
             addAndMakeVisible (child);
 
-        // The bypass state is deliberately not read here: the animation opens undimmed and moving,
-        // like the knobs, until the parameter next changes.
         clipAnimation.gain =
             normalised (Parameters::Clip::gain, *apvts.getRawParameterValue (Parameters::Clip::gain.id));
         clipAnimation.curve =
             normalised (Parameters::Clip::curve, *apvts.getRawParameterValue (Parameters::Clip::curve.id));
+
+        // Opened while the clip stage is bypassed, the animation starts dimmed and still. Read after
+        // the listener is in place, so a change from another thread meanwhile arrives as an update.
+        setBypassed (*apvts.getRawParameterValue (Parameters::Clip::bypass.id) != 0.0f);
 
         startTimer (refreshIntervalMs);
     }

@@ -234,16 +234,47 @@ TEST_F (EditorTest, AnimationFollowsTheClipLevelAndFreezesWhileBypassed)
     EXPECT_TRUE (GuiTest::pumpUntil ([&] { return animation.level == 0.0f; }));
 }
 
-TEST_F (EditorTest, AnEditorOpenedWhileBypassedStartsUndimmed)
+TEST_F (EditorTest, AnEditorOpenedWhileBypassedOpensDimmedAndStillAndOneClickReleasesIt)
 {
+    auto& section = access->animationSection();
     closeEditor();
+    setParameter (Parameters::Clip::gain.id, 15.0f);
     setParameter (Parameters::Clip::bypass.id, 1.0f);
     openEditor();
 
     EXPECT_TRUE (access->bypassToggle().getToggleState());
-    EXPECT_EQ (access->clipSlider().getAlpha(), 1.0f);
-    EXPECT_EQ (access->animationSection().clipAnimation.getAlpha(), 1.0f);
-    EXPECT_FALSE (access->animationSection().isBypassed);
+    for (auto* dimmed : std::initializer_list<juce::Component*>{&access->clipSlider(), &access->clipCurveSlider(),
+                                                                &access->clipLabel(), &section.clipAnimation})
+        EXPECT_NEAR (dimmed->getAlpha(), 0.5f, 0.005f) << dimmed->getName();
+    EXPECT_TRUE (section.isBypassed);
+
+    // Still: the clip level the processor measures does not reach the animation.
+    processSine (1.0f);
+    ASSERT_GT (processor->clipLevel(), 0.0f);
+    GuiTest::pump (150);
+    EXPECT_EQ (section.clipAnimation.level, 0.0f);
+
+    mouse->click (centreOf (Parameters::Bounds::clipAnimation));
+    ASSERT_TRUE (GuiTest::pumpUntil ([&] { return !bypassOn(); }));
+    for (auto* released : std::initializer_list<juce::Component*>{&access->clipSlider(), &access->clipCurveSlider(),
+                                                                  &access->clipLabel(), &section.clipAnimation})
+        EXPECT_EQ (released->getAlpha(), 1.0f) << released->getName();
+    EXPECT_FALSE (section.isBypassed);
+    EXPECT_TRUE (GuiTest::pumpUntil ([&] { return section.clipAnimation.level > 0.0f; }));
+}
+
+TEST_F (EditorTest, AnEditorOpenedWithTheClipStageActiveOpensUndimmedAndMoving)
+{
+    auto& section = access->animationSection();
+    EXPECT_FALSE (access->bypassToggle().getToggleState());
+    for (auto* active : std::initializer_list<juce::Component*>{&access->clipSlider(), &access->clipCurveSlider(),
+                                                                &access->clipLabel(), &section.clipAnimation})
+        EXPECT_EQ (active->getAlpha(), 1.0f) << active->getName();
+    EXPECT_FALSE (section.isBypassed);
+
+    setParameter (Parameters::Clip::gain.id, 15.0f);
+    processSine (1.0f);
+    EXPECT_TRUE (GuiTest::pumpUntil ([&] { return section.clipAnimation.level > 0.0f; }));
 }
 
 //==============================================================================
@@ -341,6 +372,63 @@ TEST_F (EditorTest, DraggingTheDriveKnobShowsTheReadoutUntilTheDragEndsAndNoBubb
 
     mouse->release (knob.translated (0, -60));
     EXPECT_EQ (label.getText(), "CLIP");
+}
+
+TEST_F (EditorTest, AWheelStepOnTheDriveKnobShowsTheReadoutWhileThePointerRestsThere)
+{
+    auto& label = access->clipLabel();
+    const auto knob = centreOf (Parameters::Bounds::clipSlider);
+
+    setParameter (Parameters::Clip::bypass.id, 1.0f);
+    mouse->moveTo (knob);
+
+    for (int notch = 0; notch < 3; ++notch)
+        mouse->scroll (knob, 1.0f);
+
+    const auto value = parameter (Parameters::Clip::gain.id);
+    ASSERT_GT (value, 0.0f);
+    const auto readout = VantrelAudioProcessorEditor::clipReadoutText (value * 100.0 / 15.0);
+    EXPECT_EQ (label.getText(), readout);
+
+    // No drag ended and no change came with the pointer elsewhere: the readout stays.
+    GuiTest::pump (300);
+    EXPECT_EQ (label.getText(), readout);
+    GuiTest::pump (1000);
+    EXPECT_EQ (label.getText(), readout);
+
+    // The wheel released the bypass through the value change.
+    EXPECT_FALSE (bypassOn());
+    EXPECT_FALSE (access->bypassToggle().getToggleState());
+
+    // A change made with the pointer elsewhere puts the caption back after its hold.
+    mouse->moveTo ({5, 500});
+    setParameter (Parameters::Clip::gain.id, 3.0f);
+    EXPECT_EQ (label.getText(), "20");
+    EXPECT_TRUE (GuiTest::pumpUntil ([&] { return label.getText() == "CLIP"; }));
+
+    // So does the end of a drag.
+    mouse->moveTo (knob);
+    mouse->scroll (knob, -1.0f);
+    EXPECT_NE (label.getText(), "CLIP");
+    mouse->press (knob);
+    mouse->release (knob);
+    EXPECT_EQ (label.getText(), "CLIP");
+}
+
+TEST_F (EditorTest, ADoubleClickOnTheDriveKnobShowsTheDefaultInTheReadout)
+{
+    auto& label = access->clipLabel();
+    const auto knob = centreOf (Parameters::Bounds::clipSlider);
+    setParameter (Parameters::Clip::gain.id, 9.0f);
+    EXPECT_TRUE (GuiTest::pumpUntil ([&] { return label.getText() == "CLIP"; }));
+
+    setParameter (Parameters::Clip::bypass.id, 1.0f);
+    mouse->doubleClick (knob);
+    EXPECT_EQ (parameter (Parameters::Clip::gain.id), 0.0f);
+    EXPECT_EQ (label.getText(), "0.0");
+    GuiTest::pump (700);
+    EXPECT_EQ (label.getText(), "0.0");
+    EXPECT_FALSE (bypassOn());
 }
 
 TEST_F (EditorTest, CurveKnobShowsItsOwnTextInABubbleAboveIt)

@@ -126,6 +126,20 @@ public:
         time += 1000;
     }
 
+    // One notch of a scroll wheel (positive turns up), with the pointer resting at the position.
+    void scroll (juce::Point<int> position, float notches)
+    {
+        auto* peer = component.getPeer();
+        jassert (peer != nullptr);
+        time += 20;
+        juce::MouseWheelDetails wheel{};
+        wheel.deltaY = notches * wheelDeltaPerNotch;
+        peer->handleMouseWheel (juce::MouseInputSource::InputSourceType::mouse, position.toFloat(), time, wheel);
+    }
+
+    // What JUCE's X11 layer reports for one notch of a wheel (button 4 or 5).
+    static constexpr float wheelDeltaPerNotch = 50.0f / 256.0f;
+
 private:
     void send (juce::Point<int> position, juce::ModifierKeys buttons)
     {

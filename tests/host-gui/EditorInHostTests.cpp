@@ -154,6 +154,49 @@ TEST_F (HostGuiTest, DriveReadoutReturnsToItsCaptionHalfASecondAfterAHostChange)
         << "the caption did not come back";
 }
 
+TEST_F (HostGuiTest, DriveReadoutStaysAfterWheelStepsWithThePointerOnTheKnob)
+{
+    openWindow();
+    const auto& reference = getReferenceImage();
+    ASSERT_LT (meanDifference (captureSettled(), reference, clipLabelArea), 3.0);
+
+    scrollInWindow (window->getWindow(), clipKnobArea.x + clipKnobArea.width / 2,
+                    clipKnobArea.y + clipKnobArea.height / 2, 3);
+    EXPECT_GT (getParameter ("clip"), 0.0) << "the wheel did not reach the knob";
+
+    // Nothing ends the readout while the pointer rests on the knob: no drag ended, no change came
+    // with the pointer elsewhere.
+    serve (300ms);
+    EXPECT_GT (meanDifference (capture(), reference, clipLabelArea), 3.0) << "no readout at 0.3 s";
+    serve (1000ms);
+    const auto picture = capture();
+    writeSnapshot (picture, "host-window-wheel-readout");
+    EXPECT_GT (meanDifference (picture, reference, clipLabelArea), 3.0) << "no readout at 1.3 s";
+}
+
+TEST_F (HostGuiTest, AWindowOpenedWhileBypassedShowsItAndOneClickReleasesIt)
+{
+    setParameter ("clipBypass", 1.0);
+    openWindow();
+    const auto& reference = getReferenceImage();
+    const auto dimmed = captureSettled();
+    writeSnapshot (dimmed, "host-window-opened-bypassed");
+
+    EXPECT_GT (meanDifference (dimmed, reference, clipKnobArea), 2.0);
+    EXPECT_GT (meanDifference (dimmed, reference, curveKnobArea), 2.0);
+    EXPECT_GT (meanDifference (dimmed, reference, clipLabelArea), 2.0);
+    EXPECT_GT (meanDifference (dimmed, reference, clipAnimationArea), 2.0);
+
+    clickInWindow (window->getWindow(), clipAnimationArea.x + clipAnimationArea.width / 2,
+                   clipAnimationArea.y + clipAnimationArea.height / 2);
+    ASSERT_TRUE (serveUntil ([&] { return getParameter ("clipBypass") == 0.0; })) << "the click did not release it";
+
+    const auto released = captureSettled();
+    EXPECT_LT (meanDifference (released, reference, clipKnobArea), 0.5);
+    EXPECT_LT (meanDifference (released, reference, clipLabelArea), 0.5);
+    EXPECT_GT (meanDifference (released, dimmed, clipAnimationArea), 2.0);
+}
+
 TEST_F (HostGuiTest, MetersMoveWhileAudioRunsAndFreezeUnderMasterBypass)
 {
     openWindow();

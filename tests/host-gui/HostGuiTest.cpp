@@ -120,26 +120,47 @@ std::string writeSnapshot (const aaxhost::Image& image, const std::string& name)
     return path;
 }
 
+namespace
+{
+    // Moves the pointer over a point of the window, through the X server, and lets the editor see it
+    // enter and hover there, as with a real mouse.
+    Display* movePointerInto (aaxhost::HostWindow& window, int x, int y)
+    {
+        auto* display = window.getDisplay();
+        int rootX = 0, rootY = 0;
+        Window child = 0;
+        XTranslateCoordinates (display, window.getNativeWindow(), DefaultRootWindow (display), x, y, &rootX, &rootY,
+                               &child);
+
+        XTestFakeMotionEvent (display, -1, rootX, rootY, 0);
+        XFlush (display);
+        aaxhost::RunLoop::getMain().runFor (60ms);
+        return display;
+    }
+
+    void pressAndRelease (Display* display, unsigned int button)
+    {
+        for (const auto isPress : {True, False})
+        {
+            XTestFakeButtonEvent (display, button, isPress, 0);
+            XFlush (display);
+            aaxhost::RunLoop::getMain().runFor (60ms);
+        }
+    }
+}
+
 void clickInWindow (aaxhost::HostWindow& window, int x, int y)
 {
-    auto* display = window.getDisplay();
-    int rootX = 0, rootY = 0;
-    Window child = 0;
-    XTranslateCoordinates (display, window.getNativeWindow(), DefaultRootWindow (display), x, y, &rootX, &rootY,
-                           &child);
+    pressAndRelease (movePointerInto (window, x, y), 1);
+}
 
-    // Move first, so the editor sees the pointer enter and hover before the press, as with a real mouse.
-    XTestFakeMotionEvent (display, -1, rootX, rootY, 0);
-    XFlush (display);
-    aaxhost::RunLoop::getMain().runFor (60ms);
+void scrollInWindow (aaxhost::HostWindow& window, int x, int y, int notches)
+{
+    // X reports a wheel as presses of buttons 4 (up) and 5 (down).
+    auto* display = movePointerInto (window, x, y);
 
-    XTestFakeButtonEvent (display, 1, True, 0);
-    XFlush (display);
-    aaxhost::RunLoop::getMain().runFor (60ms);
-
-    XTestFakeButtonEvent (display, 1, False, 0);
-    XFlush (display);
-    aaxhost::RunLoop::getMain().runFor (60ms);
+    for (int notch = 0; notch < std::abs (notches); ++notch)
+        pressAndRelease (display, notches > 0 ? 4 : 5);
 }
 
 //==============================================================================

@@ -59,6 +59,11 @@ std::string writeSnapshot (const aaxhost::Image& image, const std::string& name)
 /** Clicks with the first button at a point of the window, through the X server as a user would. */
 void clickInWindow (aaxhost::HostWindow& window, int x, int y);
 
+/** Turns the scroll wheel by some notches (positive turns up) with the pointer resting at a point of the
+    window, through the X server.
+*/
+void scrollInWindow (aaxhost::HostWindow& window, int x, int y, int notches);
+
 class HostGuiTest : public ::testing::Test
 {
 protected:
