@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -22,8 +23,11 @@ struct AudioFileError : std::runtime_error
     using std::runtime_error::runtime_error;
 };
 
-/** Reads a whole audio file (any format libsndfile reads: WAV, AIFF, ...) as 32-bit floats. */
-AudioData readAudioFile (const std::string& path);
+/** Reads a whole audio file (any format libsndfile reads: WAV, AIFF, ...) as 32-bit floats. A file cut
+    short, whose header promises more frames than follow it, is read as far as it goes; `framesPromised`,
+    when given, receives the count its header promised (for WAV; the count read for other formats).
+*/
+AudioData readAudioFile (const std::string& path, int64_t* framesPromised = nullptr);
 
 /** Writes the audio as a 32-bit float WAV file, so that values beyond full scale survive. */
 void writeAudioFile (const std::string& path, const AudioData& audio);

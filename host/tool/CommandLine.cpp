@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
+#include <cstdlib>
 #include <iostream>
 
 namespace aaxhost
@@ -15,6 +17,14 @@ const std::string& optionValue (const std::vector<std::string>& args, size_t& in
         throw UsageError ("option " + args[index] + " needs a value");
 
     return args[++index];
+}
+
+const std::string& singleOptionValue (const std::vector<std::string>& args, size_t& index, std::set<std::string>& given)
+{
+    if (!given.insert (args[index]).second)
+        throw UsageError ("option " + args[index] + " is given more than once");
+
+    return optionValue (args, index);
 }
 
 std::pair<std::string, std::string> parseSetting (const std::string& setting)
@@ -56,6 +66,14 @@ namespace
             ++i;
 
         return i < text.size() && std::isdigit ((unsigned char)text[i]);
+    }
+
+    /** Whether the number a text starts with fits a double: one too large ("-1e400") reads as infinity,
+        which the plug-in would quietly limit to the end of its range.
+    */
+    bool startsWithFiniteNumber (const std::string& text)
+    {
+        return startsWithNumber (text) && std::isfinite (std::strtod (text.c_str(), nullptr));
     }
 
     bool equalsIgnoringCase (const std::string& a, const std::string& b)
@@ -102,6 +120,9 @@ double settingValue (const PluginInstance& instance, const std::string& id, cons
 
         throw UsageError ("invalid value '" + text + "' for '" + id + "' (expected " + expected + ")");
     }
+
+    if (startsWithNumber (text) && !startsWithFiniteNumber (text))
+        throw UsageError ("invalid value '" + text + "' for '" + id + "' (expected a finite number)");
 
     const auto normalized = instance.getValueFromText (id, text);
 

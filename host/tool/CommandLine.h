@@ -1,5 +1,6 @@
 #pragma once
 
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -31,6 +32,12 @@ struct UsageError : std::runtime_error
     UsageError when the option is the last argument.
 */
 const std::string& optionValue (const std::vector<std::string>& args, size_t& index);
+
+/** Like optionValue, for an option that may be given only once: `given` collects the options seen so far.
+    Throws UsageError when the option was given before.
+*/
+const std::string& singleOptionValue (const std::vector<std::string>& args, size_t& index,
+                                      std::set<std::string>& given);
 
 /** Splits the value of --set, "ID=VALUE", into ID and VALUE; throws UsageError for anything without an ID. */
 std::pair<std::string, std::string> parseSetting (const std::string& setting);

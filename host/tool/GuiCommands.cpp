@@ -16,6 +16,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <iostream>
+#include <set>
 
 namespace aaxhost
 {
@@ -33,6 +34,7 @@ namespace
     GuiOptions parseOptions (const std::vector<std::string>& args, bool isSnapshot)
     {
         GuiOptions options;
+        std::set<std::string> given;
         const std::string command = isSnapshot ? "snapshot" : "show";
 
         for (size_t i = 0; i < args.size(); ++i)
@@ -40,10 +42,10 @@ namespace
             const auto& arg = args[i];
 
             if (isSnapshot && arg == "--out")
-                options.outputPath = optionValue (args, i);
+                options.outputPath = singleOptionValue (args, i, given);
             else if (isSnapshot && arg == "--after")
             {
-                const auto& text = optionValue (args, i);
+                const auto& text = singleOptionValue (args, i, given);
                 char* end = nullptr;
                 const auto value = std::strtol (text.c_str(), &end, 10);
 

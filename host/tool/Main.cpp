@@ -16,6 +16,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -28,6 +29,7 @@ const char* const usageText =
     R"(Usage:
   aax-host describe BUNDLE
   aax-host render BUNDLE --out OUT.wav [--in IN.wav] [--set ID=VALUE ...] [--block N] [--rate HZ]
+                  [--channels N]
   aax-host snapshot BUNDLE --out EDITOR.png [--set ID=VALUE ...] [--after MS]
   aax-host show BUNDLE [--set ID=VALUE ...]
   aax-host --help
@@ -113,21 +115,23 @@ struct RenderOptions
 RenderOptions parseRenderOptions (const std::vector<std::string>& args)
 {
     RenderOptions options;
+    std::set<std::string> given;
 
     for (size_t i = 0; i < args.size(); ++i)
     {
         const auto& arg = args[i];
 
         if (arg == "--out")
-            options.outputPath = optionValue (args, i);
+            options.outputPath = singleOptionValue (args, i, given);
         else if (arg == "--in")
-            options.inputPath = optionValue (args, i);
+            options.inputPath = singleOptionValue (args, i, given);
         else if (arg == "--block")
-            options.blockSize = parseInteger (optionValue (args, i), "block size", 1, maxBlockSize);
+            options.blockSize = parseInteger (singleOptionValue (args, i, given), "block size", 1, maxBlockSize);
         else if (arg == "--rate")
-            options.sampleRate = parseInteger (optionValue (args, i), "sample rate", minSampleRate, maxSampleRate);
+            options.sampleRate =
+                parseInteger (singleOptionValue (args, i, given), "sample rate", minSampleRate, maxSampleRate);
         else if (arg == "--channels")
-            options.channels = parseInteger (optionValue (args, i), "channel count", 1, 2);
+            options.channels = parseInteger (singleOptionValue (args, i, given), "channel count", 1, 2);
         else if (arg == "--set")
             options.settings.push_back (parseSetting (optionValue (args, i)));
         else if (!arg.empty() && arg[0] == '-')
@@ -201,11 +205,17 @@ int runRender (const std::vector<std::string>& args)
 
     if (!options.inputPath.empty())
     {
-        input = readAudioFile (options.inputPath);
+        int64_t framesPromised = 0;
+        input = readAudioFile (options.inputPath, &framesPromised);
+
+        // As audio tools do with a file cut short: what it holds is rendered, and the user is told.
+        if (framesPromised > input.getNumFrames())
+            std::cerr << "aax-host: warning: " << options.inputPath << ": header promises " << framesPromised
+                      << " frames, the file holds " << input.getNumFrames() << "\n";
 
         if (input.getNumChannels() > 2)
-            throw UsageError ("the input has " + std::to_string (input.getNumChannels()) +
-                              " channels; only mono and stereo are rendered");
+            throw AudioFileError ("'" + options.inputPath + "' has " + std::to_string (input.getNumChannels()) +
+                                  " channels; aax-host renders mono and stereo files");
 
         if (input.sampleRate < minSampleRate || input.sampleRate > maxSampleRate)
         {

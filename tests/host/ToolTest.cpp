@@ -98,3 +98,56 @@ TEST_F (AaxHostToolRender, AnInputAtARateOutsideTheRenderedRangeIsAFileError)
         EXPECT_FALSE (fs::exists (outputPath));
     }
 }
+
+TEST_F (AaxHostToolRender, AnInputOfMoreThanTwoChannelsIsAFileErrorNamingIt)
+{
+    AudioData audio;
+    audio.sampleRate = 48000.0;
+    audio.channels.assign (3, std::vector<float> (400, 0.5f));
+    const auto input = (directory / "three.wav").string();
+    writeAudioFile (input, audio);
+
+    EXPECT_EQ (run ({"render", bundlePath(), "--in", input, "--out", outputPath}), 3) << log;
+    EXPECT_NE (log.find ("'" + input + "' has 3 channels"), std::string::npos) << log;
+    EXPECT_FALSE (fs::exists (outputPath));
+}
+
+TEST_F (AaxHostToolRender, ATruncatedWavIsRenderedAsFarAsItGoesWithAWarningGivingBothCounts)
+{
+    const auto input = writeConstant (48000.0, 0.5f, 48000);
+
+    // The audio, 8 bytes a stereo float frame, ends the file: cut it after 100 frames.
+    constexpr int framesLeft = 100;
+    const auto headerSize = fs::file_size (input) - 48000 * 8;
+    fs::resize_file (input, headerSize + framesLeft * 8);
+
+    ASSERT_EQ (run ({"render", bundlePath(), "--in", input, "--out", outputPath}), 0) << log;
+    EXPECT_NE (log.find (input + ": header promises 48000 frames, the file holds 100"), std::string::npos) << log;
+    EXPECT_EQ (readAudioFile (outputPath).getNumFrames(), framesLeft);
+
+    // A whole file gets no warning.
+    writeConstant (48000.0, 0.5f, 480);
+    ASSERT_EQ (run ({"render", bundlePath(), "--in", input, "--out", outputPath}), 0) << log;
+    EXPECT_EQ (log.find ("promises"), std::string::npos) << log;
+}
+
+TEST_F (AaxHostToolRender, FilesThatCannotBeOpenedAreNamedWithTheReasonInTheToolsWords)
+{
+    const auto missing = (directory / "missing.wav").string();
+    EXPECT_EQ (run ({"render", bundlePath(), "--in", missing, "--out", outputPath}), 3) << log;
+    EXPECT_NE (log.find ("'" + missing + "': there is no such file"), std::string::npos) << log;
+
+    EXPECT_EQ (run ({"render", bundlePath(), "--in", directory.string(), "--out", outputPath}), 3) << log;
+    EXPECT_NE (log.find ("'" + directory.string() + "': it is a directory, not a file"), std::string::npos) << log;
+
+    const auto notAudio = (directory / "notes.wav").string();
+    std::ofstream (notAudio) << "not audio\n";
+    EXPECT_EQ (run ({"render", bundlePath(), "--in", notAudio, "--out", outputPath}), 3) << log;
+    EXPECT_NE (log.find ("'" + notAudio + "': not an audio file that libsndfile reads"), std::string::npos) << log;
+
+    const auto nowhere = (directory / "no-such-directory" / "out.wav").string();
+    EXPECT_EQ (run ({"render", bundlePath(), "--out", nowhere}), 3) << log;
+    EXPECT_NE (log.find ("'" + nowhere + "': the directory to write it in does not exist"), std::string::npos) << log;
+
+    EXPECT_EQ (log.find ("System error"), std::string::npos) << log;
+}
