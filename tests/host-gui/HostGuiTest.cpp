@@ -149,6 +149,18 @@ namespace
     }
 }
 
+void parkPointer()
+{
+    if (auto* display = XOpenDisplay (nullptr))
+    {
+        const auto screen = DefaultScreen (display);
+        XTestFakeMotionEvent (display, screen, DisplayWidth (display, screen) - 1, DisplayHeight (display, screen) - 1,
+                              0);
+        XSync (display, False);
+        XCloseDisplay (display);
+    }
+}
+
 void clickInWindow (aaxhost::HostWindow& window, int x, int y)
 {
     pressAndRelease (movePointerInto (window, x, y), 1);
@@ -169,6 +181,7 @@ void HostGuiTest::SetUp()
     if (!aaxhost::initialiseX11())
         GTEST_SKIP() << "no X display";
 
+    parkPointer();
     host = std::make_unique<aaxhost::Host> (VANTREL_BUNDLE_PATH);
     host->registerPlugin();
 
@@ -195,6 +208,7 @@ void HostGuiTest::TearDown()
     window.reset();
     instance.reset();
     host.reset();
+    parkPointer();
 }
 
 void HostGuiTest::openWindow()

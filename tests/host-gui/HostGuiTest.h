@@ -56,6 +56,11 @@ const aaxhost::Image& getReferenceImage();
 /** Writes a picture to the tests' snapshot directory and returns its path. */
 std::string writeSnapshot (const aaxhost::Image& image, const std::string& name);
 
+/** Moves the X pointer to the screen's far corner, away from every window: where a test left it, a window
+    opened later would find the pointer resting over one of its controls.
+*/
+void parkPointer();
+
 /** Clicks with the first button at a point of the window, through the X server as a user would. */
 void clickInWindow (aaxhost::HostWindow& window, int x, int y);
 
