@@ -12,7 +12,7 @@ namespace Gui
 class MainSlider : public juce::Slider
 {
 public:
-    enum Type
+    enum Type : int
     {
         clipGain = 0,
         clipCurve = 1
