@@ -14,9 +14,20 @@ namespace aaxhost
 /** The host's main run loop: what the platform's main run loop is to a plug-in on macOS.
 
     The host's main thread serves, while it idles, every file descriptor registered with the loop (the
-    plug-in framework's message queue and window-system connection, the host's own window connection),
-    calls the observers registered for "before waiting" and fires the host's own timers. Modules loaded
-    into the process reach it through the C functions of HostRunLoop.h; the host uses this class.
+    plug-in framework's message queue and window-system connection, the host's own window connection)
+    and a wake-up pipe, calls the observers registered for "before waiting" and fires the host's own
+    timers. Modules loaded into the process reach it through the C functions of HostRunLoop.h, which the
+    aax-host executable exports (AAXHostGetMainRunLoop); the host uses this class.
+
+    How the plug-in's editor is served by it: when the bundle is loaded, its HostRunLoopAttachment.cpp
+    finds those functions with dlsym and keeps JUCE's own descriptors (its message queue, into which its
+    timers post, and its X11 connection) attached to the loop, handing each ready one back to JUCE; in a
+    process without the loop the plug-in simply has no editor service. JUCE creates its message manager
+    on the thread that registers and instantiates the plug-in, so JUCE's message thread is the host's
+    main thread, and the host adds no thread of its own. The plug-in's view is an X11 window of the host
+    (HostViewContainer.h), reported to JUCE's client under the native-window kind that the client
+    attaches to outside macOS (AAX_eViewContainer_Type_HWND), with the window id as the pointer; JUCE
+    reparents its own window into it.
 
     There is one loop per process, bound to the thread that first asks for it, and every call belongs on
     that thread (the C functions refuse calls from other threads). Only wakeUp() may be called from any
