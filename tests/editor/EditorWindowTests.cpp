@@ -236,11 +236,11 @@ TEST_F (EditorTest, AnimationFollowsTheClipLevelAndFreezesWhileBypassed)
 
 TEST_F (EditorTest, AnEditorOpenedWhileBypassedOpensDimmedAndStillAndOneClickReleasesIt)
 {
-    auto& section = access->animationSection();
     closeEditor();
     setParameter (Parameters::Clip::gain.id, 15.0f);
     setParameter (Parameters::Clip::bypass.id, 1.0f);
     openEditor();
+    auto& section = access->animationSection();
 
     EXPECT_TRUE (access->bypassToggle().getToggleState());
     for (auto* dimmed : std::initializer_list<juce::Component*>{&access->clipSlider(), &access->clipCurveSlider(),
