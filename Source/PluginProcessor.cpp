@@ -244,10 +244,9 @@ void VantrelAudioProcessor::processPreparedBlock (juce::AudioBuffer<float>& buff
 
     // Filter overshoot from the way down is cut off, unless the clipping stage is bypassed.
     if (!clipBypassed.load())
-        for (int channel = 0; channel < buffer.getNumChannels(); ++channel)
-            Utility::limitToUnity (buffer.getWritePointer (channel), numSamples);
-
-    outputGainSmoother.applyGain (buffer, numSamples);
+        Utility::limitToUnityThenApplyGain (buffer, outputGainSmoother);
+    else
+        outputGainSmoother.applyGain (buffer, numSamples);
 
     processLevelDecay (outputLevelLeftSmoother, buffer, 0);
     processLevelDecay (outputLevelRightSmoother, buffer, outputRightChannel);

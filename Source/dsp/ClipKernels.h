@@ -39,9 +39,25 @@ inline float clipSample (float x, float knee, float& overshoot) noexcept
 // clipSample (sample * gain, knee, overshoots[i]).
 void clipChannel (float* samples, float* overshoots, std::size_t numSamples, float gain, float knee) noexcept;
 
-// Limits every sample to -1..+1: first the smaller of the sample and +1, then the larger of that and
+// One sample limited to -1..+1: first the smaller of the sample and +1, then the larger of that and
 // -1, with std::min's and std::max's choice of operand (so a NaN stays NaN).
+inline float limitSampleToUnity (float sample) noexcept
+{
+    return std::max (std::min (sample, 1.0f), -1.0f);
+}
+
+// Limits every sample to -1..+1 (limitSampleToUnity).
 void limitToUnity (float* samples, int numSamples) noexcept;
+
+// Limits every sample to -1..+1 and then multiplies it by gain: the two passes of limitToUnity and a
+// steady gain in one.
+void limitToUnityAndScale (float* samples, int numSamples, float gain) noexcept;
+
+// Limits every channel of the buffer to -1..+1, then applies the smoother's gain as its applyGain
+// does. A steady gain other than 1 and 0 is applied in the same pass as the limit; the others are
+// left to the smoother (a ramp sample by sample, nothing at 1, a clear at 0).
+void limitToUnityThenApplyGain (juce::AudioBuffer<float>& buffer,
+                                juce::SmoothedValue<float, juce::ValueSmoothingTypes::Linear>& gain) noexcept;
 
 // The root-mean-square level of one channel of the first numSamples samples, 0 where there is
 // nothing to measure (no samples, no such channel, or a cleared buffer). Each square is taken in

@@ -8,30 +8,39 @@ namespace
 {
 using Smoother = VantrelAudioProcessor::LinearSmoother;
 
-// The 1x chain with the clipping stage on, written out sample by sample exactly as the steps
-// read: input gain, drive and knee advanced once per sample with the channels inside, the curve
-// with its three branches, the mixer's wet-only blend, the clamp and the output gain. The
-// processor must match it bit for bit, however it arranges its loops.
+// The chain with its per-sample steps written out exactly as they read: input gain, drive and knee
+// advanced once per (oversampled) sample with the channels inside, the curve with its three
+// branches, the clamp unless the clipping stage is bypassed, and the output gain; JUCE's own
+// oversampler and mixer take their steps. The processor must match it bit for bit, however it
+// arranges its loops.
 class ReferenceChain
 {
 public:
-    ReferenceChain()
+    explicit ReferenceChain (bool twoTimes)
+        : oversampler (2, twoTimes ? 1 : 0, juce::dsp::Oversampling<float>::filterHalfBandFIREquiripple, true, true)
     {
-        for (auto* smoother : {&inputGain, &outputGain, &clipGain, &clipCurve})
+        for (auto* smoother : {&inputGain, &outputGain, &clipGain, &clipCurve, &clipMix})
             smoother->reset (sampleRate, 0.2);
 
         inputGain.setCurrentAndTargetValue (1.0f);
         outputGain.setCurrentAndTargetValue (1.0f);
         clipGain.setCurrentAndTargetValue (1.0f);
         clipCurve.setCurrentAndTargetValue (0.8f);
+        clipMix.setCurrentAndTargetValue (1.0f);
+
+        oversampler.initProcessing (maximumBlockSize);
+        mixer.prepare ({sampleRate, 2 * maximumBlockSize, 2});
+        mixer.setWetMixProportion (1.0f);
     }
 
-    void setTargets (float inputDecibels, float clipDecibels, float curve, float outputDecibels)
+    void setTargets (float inputDecibels, float clipDecibels, float curve, float outputDecibels, bool bypassed)
     {
         inputGain.setTargetValue (juce::Decibels::decibelsToGain (inputDecibels, -100.0f));
         clipGain.setTargetValue (juce::Decibels::decibelsToGain (clipDecibels, -100.0f));
         clipCurve.setTargetValue (curve / 100.0f);
         outputGain.setTargetValue (juce::Decibels::decibelsToGain (outputDecibels, -100.0f));
+        clipMix.setTargetValue (bypassed ? 0.0f : 1.0f);
+        clipBypassed = bypassed;
     }
 
     void process (juce::AudioBuffer<float>& buffer)
@@ -39,18 +48,22 @@ public:
         const juce::ScopedNoDenormals noDenormals;
         const auto numSamples = buffer.getNumSamples();
         inputGain.applyGain (buffer, numSamples);
+        mixer.setWetMixProportion (juce::jlimit (0.0f, 1.0f, clipMix.skip (numSamples)));
 
-        const juce::AudioBuffer<float> dry (buffer);
+        juce::dsp::AudioBlock<float> hostBlock (buffer);
+        const auto block = oversampler.processSamplesUp (hostBlock);
+        mixer.pushDrySamples (block);
 
-        for (int i = 0; i < numSamples; ++i)
+        for (size_t i = 0; i < block.getNumSamples(); ++i)
         {
             const auto g = clipGain.getNextValue();
             const auto c = clipCurve.getNextValue();
             const auto k = std::max (1.0f - c, 0.001f);
 
-            for (int channel = 0; channel < buffer.getNumChannels(); ++channel)
+            for (size_t channel = 0; channel < block.getNumChannels(); ++channel)
             {
-                const auto x = buffer.getSample (channel, i) * g;
+                auto& sample = block.getChannelPointer (channel)[i];
+                const auto x = sample * g;
                 const auto a = std::abs (x);
                 float y;
 
@@ -65,17 +78,28 @@ public:
                 }
 
                 const auto sign = x > 0.0f ? 1.0f : (x < 0.0f ? -1.0f : 0.0f);
-                const auto wet = (y * sign) * 1.0f;
-                const auto mixed = wet + dry.getSample (channel, i) * 0.0f;
-                buffer.setSample (channel, i, std::max (std::min (mixed, 1.0f), -1.0f));
+                sample = y * sign;
             }
         }
+
+        mixer.mixWetSamples (block);
+        oversampler.processSamplesDown (hostBlock);
+
+        if (!clipBypassed)
+            for (int channel = 0; channel < buffer.getNumChannels(); ++channel)
+                for (int i = 0; i < numSamples; ++i)
+                    buffer.setSample (channel, i, std::max (std::min (buffer.getSample (channel, i), 1.0f), -1.0f));
 
         outputGain.applyGain (buffer, numSamples);
     }
 
+    static constexpr int maximumBlockSize = 512;
+
 private:
-    Smoother inputGain, outputGain, clipGain, clipCurve;
+    Smoother inputGain, outputGain, clipGain, clipCurve, clipMix;
+    juce::dsp::Oversampling<float> oversampler;
+    juce::dsp::DryWetMixer<float> mixer;
+    bool clipBypassed = false;
 };
 
 // Noise with the curve's edge cases mixed in: zeros of both signs, the knee's edges, 1 and -1.
@@ -110,47 +134,58 @@ bool bitIdentical (const juce::AudioBuffer<float>& a, const juce::AudioBuffer<fl
 
 TEST (ReferenceChain, OutputIsBitIdenticalToTheSampleBySampleForm)
 {
-    auto processor = makeProcessor();
-    prepare (*processor, 512);
-    ReferenceChain reference;
-
-    std::mt19937 random (20261208);
-    juce::MidiBuffer midi;
-
-    struct Setting
+    for (const auto twoTimes : {false, true})
     {
-        float input, clip, curve, output;
-    };
+        SCOPED_TRACE (twoTimes ? "2x" : "1x");
+        auto processor = makeProcessor();
+        setParameter (*processor, "quality", twoTimes ? 1.0f : 0.0f);
+        prepare (*processor, ReferenceChain::maximumBlockSize);
+        ReferenceChain reference (twoTimes);
 
-    // Steady settings and ramps between them, among them the hardest and softest curves.
-    const Setting settings[]{{0.0f, 0.0f, 80.0f, 0.0f},    {6.0f, 3.0f, 100.0f, -3.0f}, {-6.0f, 15.0f, 0.0f, 2.5f},
-                             {3.3f, 7.77f, 55.0f, -0.01f}, {0.0f, 0.0f, 99.0f, 0.0f},   {20.0f, 15.0f, 1.0f, 20.0f}};
+        std::mt19937 random (20261208);
+        juce::MidiBuffer midi;
 
-    int blocksCompared = 0;
-
-    for (const auto& setting : settings)
-    {
-        setParameter (*processor, "input", setting.input);
-        setParameter (*processor, "clip", setting.clip);
-        setParameter (*processor, "clipCurve", setting.curve);
-        setParameter (*processor, "output", setting.output);
-        reference.setTargets (getParameter (*processor, "input"), getParameter (*processor, "clip"),
-                              getParameter (*processor, "clipCurve"), getParameter (*processor, "output"));
-
-        // 0.2 s of ramps, then steady blocks, in block lengths that do not divide the ramp.
-        for (int block = 0; block < 40; ++block)
+        struct Setting
         {
-            const auto length = block % 3 == 0 ? 512 : 301;
-            auto processed = makeTestBlock (random, length, 2.5f);
-            auto expected = processed;
+            float input, clip, curve, output;
+            bool bypassed;
+        };
 
-            processor->processBlock (processed, midi);
-            reference.process (expected);
+        // Steady settings and ramps between them, among them the hardest and softest curves, a gain
+        // of 1 and others after the clamp, and the crossfade to the bypassed stage and back.
+        const Setting settings[]{{0.0f, 0.0f, 80.0f, 0.0f, false}, {6.0f, 3.0f, 100.0f, -3.0f, false},
+                                 {-6.0f, 15.0f, 0.0f, 2.5f, true}, {3.3f, 7.77f, 55.0f, -0.01f, true},
+                                 {0.0f, 0.0f, 99.0f, 0.0f, false}, {20.0f, 15.0f, 1.0f, 20.0f, false},
+                                 {-20.0f, 9.0f, 80.0f, 0.0f, true}};
 
-            ASSERT_TRUE (bitIdentical (processed, expected)) << "block " << block << " setting " << setting.curve;
-            ++blocksCompared;
+        int blocksCompared = 0;
+
+        for (const auto& setting : settings)
+        {
+            setParameter (*processor, "input", setting.input);
+            setParameter (*processor, "clip", setting.clip);
+            setParameter (*processor, "clipCurve", setting.curve);
+            setParameter (*processor, "output", setting.output);
+            setParameter (*processor, "clipBypass", setting.bypassed ? 1.0f : 0.0f);
+            reference.setTargets (getParameter (*processor, "input"), getParameter (*processor, "clip"),
+                                  getParameter (*processor, "clipCurve"), getParameter (*processor, "output"),
+                                  setting.bypassed);
+
+            // 0.2 s of ramps, then steady blocks, in block lengths that do not divide the ramp.
+            for (int block = 0; block < 40; ++block)
+            {
+                const auto length = block % 3 == 0 ? ReferenceChain::maximumBlockSize : 301;
+                auto processed = makeTestBlock (random, length, 2.5f);
+                auto expected = processed;
+
+                processor->processBlock (processed, midi);
+                reference.process (expected);
+
+                ASSERT_TRUE (bitIdentical (processed, expected)) << "block " << block << " setting " << setting.curve;
+                ++blocksCompared;
+            }
         }
-    }
 
-    EXPECT_EQ (blocksCompared, 240);
+        EXPECT_EQ (blocksCompared, 280);
+    }
 }
