@@ -1,4 +1,5 @@
 #include "EngineTestHelpers.h"
+#include "ReferenceCurve.h"
 #include "dsp/ClipKernels.h"
 
 #include <cstring>
@@ -20,22 +21,7 @@ float curveReference (float sample, float gain, float knee, float& overshoot)
 {
     const auto x = sample * gain;
     overshoot = std::min (0.0f, 1.0f - x);
-
-    const auto a = std::abs (x);
-    float y;
-
-    if (a <= 1.0f - knee)
-        y = a;
-    else if (a >= 1.0f + knee)
-        y = 1.0f;
-    else
-    {
-        const auto t = (a - knee) + (-1.0f);
-        y = 1.0f - t * t / (knee * 4.0f);
-    }
-
-    const auto sign = x > 0.0f ? 1.0f : (x < 0.0f ? -1.0f : 0.0f);
-    return y * sign;
+    return EngineTest::curveAsWritten (x, knee);
 }
 
 // The square of each sample in single precision, summed in double precision into sixteen running

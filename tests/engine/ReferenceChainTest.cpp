@@ -1,4 +1,5 @@
 #include "EngineTestHelpers.h"
+#include "ReferenceCurve.h"
 
 #include <random>
 
@@ -63,22 +64,7 @@ public:
             for (size_t channel = 0; channel < block.getNumChannels(); ++channel)
             {
                 auto& sample = block.getChannelPointer (channel)[i];
-                const auto x = sample * g;
-                const auto a = std::abs (x);
-                float y;
-
-                if (a <= 1.0f - k)
-                    y = a;
-                else if (a >= 1.0f + k)
-                    y = 1.0f;
-                else
-                {
-                    const auto t = (a - k) + (-1.0f);
-                    y = 1.0f - t * t / (k * 4.0f);
-                }
-
-                const auto sign = x > 0.0f ? 1.0f : (x < 0.0f ? -1.0f : 0.0f);
-                sample = y * sign;
+                sample = curveAsWritten (sample * g, k);
             }
         }
 
