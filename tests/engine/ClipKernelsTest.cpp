@@ -2,6 +2,7 @@
 #include "ReferenceCurve.h"
 #include "dsp/ClipKernels.h"
 
+#include <cstdint>
 #include <cstring>
 #include <random>
 
@@ -93,7 +94,7 @@ std::vector<float> makeSamples (std::mt19937& random, size_t numSamples, const s
 
 bool bitIdentical (const float* a, const float* b, size_t numSamples)
 {
-    return std::memcmp (a, b, numSamples * sizeof (float)) == 0;
+    return numSamples == 0 || std::memcmp (a, b, numSamples * sizeof (float)) == 0;
 }
 
 // Lengths around every multiple of the kernels' four-sample registers and sixteen-sample turns,
@@ -111,19 +112,52 @@ std::vector<size_t> testLengths()
     return lengths;
 }
 
-// Runs check once with denormals as they are and once flushed to zero, as processBlock runs.
+// Runs check (flushed) once with denormals as they are and once flushed to zero, as processBlock
+// runs.
 template <typename Check>
 void inBothDenormalModes (Check&& check)
 {
     {
         SCOPED_TRACE ("denormals kept");
-        check();
+        check (false);
     }
     {
         SCOPED_TRACE ("denormals flushed");
         const juce::ScopedNoDenormals noDenormals;
-        check();
+        check (true);
     }
+}
+
+// While denormals are flushed, std::min and std::max hand a denormal on either as it is or as a
+// zero of its sign, depending on the instructions the compiler picks, in the per-sample form as
+// much as in the kernel. The clamp never meets a denormal in processBlock: its input is the result
+// of flushed arithmetic.
+// Read from the bits: while denormals are flushed, arithmetic and comparisons take them for zeros.
+bool isDenormal (float value)
+{
+    std::uint32_t bits;
+    std::memcpy (&bits, &value, sizeof (bits));
+    return (bits & 0x7f800000u) == 0 && (bits & 0x007fffffu) != 0;
+}
+
+bool sameLimitedSamples (const std::vector<float>& limited, const std::vector<float>& expected,
+                         const std::vector<float>& input, bool flushed)
+{
+    for (size_t i = 0; i < input.size(); ++i)
+    {
+        if (flushed && isDenormal (input[i]))
+        {
+            if (std::signbit (limited[i]) != std::signbit (input[i]) ||
+                !(limited[i] == 0.0f || bitIdentical (&limited[i], &input[i], 1)))
+                return false;
+        }
+        else if (!bitIdentical (&limited[i], &expected[i], 1))
+        {
+            return false;
+        }
+    }
+
+    return true;
 }
 }
 
@@ -137,7 +171,7 @@ TEST (ClipKernels, ClipChannelMatchesThePerSampleCurveBitForBit)
     for (const auto gain : {1.0f, 1.9952623f, 5.623413f, 0.5f})
         for (const auto knee : {0.001f, 0.2f, 1.0f, 0.3712f, 0.0f})
             inBothDenormalModes (
-                [&]
+                [&] (bool)
                 {
                     for (const auto length : testLengths())
                         for (size_t start = 0; start < 4; ++start)
@@ -192,7 +226,7 @@ TEST (ClipKernels, LimitAndScaleMatchThePerSampleClampAndGainBitForBit)
 
     for (const auto gain : {1.0f, 0.1f, 0.7079458f, 3.1622777f, 10.0f, -1.0f})
         inBothDenormalModes (
-            [&]
+            [&] (bool flushed)
             {
                 for (const auto length : testLengths())
                     for (size_t start = 0; start < 4; ++start)
@@ -212,7 +246,7 @@ TEST (ClipKernels, LimitAndScaleMatchThePerSampleClampAndGainBitForBit)
                             expectedScaled[i] = expectedLimited[i] * gain;
                         }
 
-                        ASSERT_TRUE (bitIdentical (limited.data(), expectedLimited.data(), input.size()))
+                        ASSERT_TRUE (sameLimitedSamples (limited, expectedLimited, input, flushed))
                             << length << " samples from " << start;
                         ASSERT_TRUE (bitIdentical (scaled.data(), expectedScaled.data(), input.size()))
                             << "gain " << gain << ", " << length << " samples from " << start;
@@ -275,7 +309,7 @@ TEST (ClipKernels, LevelSumMatchesItsPerSampleFormBitForBit)
     const std::vector<float> noEdges;
 
     inBothDenormalModes (
-        [&]
+        [&] (bool)
         {
             for (const auto length : testLengths())
                 for (const auto* edgeSet : {&noEdges, &edges})
