@@ -113,8 +113,8 @@ int main (int argc, char** argv)
                  "oversampler round trip %.0f ns, gain pass %.1f ns\n",
                  numRounds, copyTime, netTime ("processBlock 1x"), netTime ("processBlock 2x"),
                  netTime ("oversampler round trip"), netTime ("gain pass"));
-    std::printf ("processBlock 2x / oversampler round trip: %.3f\n",
+    std::printf ("ratio 2x / oversampler round trip: %.3f\n",
                  ratio ("processBlock 2x", "oversampler round trip"));
-    std::printf ("processBlock 1x / gain pass: %.3f\n", ratio ("processBlock 1x", "gain pass"));
+    std::printf ("ratio 1x / gain pass: %.3f\n", ratio ("processBlock 1x", "gain pass"));
     return 0;
 }
