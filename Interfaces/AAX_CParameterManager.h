@@ -25,7 +25,7 @@ public:
     void AttachAutomation (AAX_IAutomationDelegate* iAutomationDelegate);
 
     /** Takes ownership of the parameter, registers it with the automation delegate and appends it.
-        A parameter whose identifier is already present is not added, and the caller keeps it.
+        A parameter whose identifier is already present is deleted; the one registered first stays.
         (JUCE's client calls this AddParameter.)
     */
     void AddParameter (AAX_IParameter* param);

@@ -177,10 +177,72 @@ TEST (EffectParameters, ChunkIndexAndParameterLookups)
     EXPECT_EQ (model.effect->Manager().GetParameterByID ("driv"), nullptr);
     EXPECT_NE (model.effect->Manager().GetParameterByID ("drive"), nullptr);
 
-    // A second parameter with a known identifier is not added; its owner keeps it.
-    const std::unique_ptr<AAX_IParameter> duplicate (aaxtest::MakeFloatParameter ("drive"));
-    model.effect->Manager().AddParameter (duplicate.get());
+    // A second parameter with a known identifier is not added (and is deleted: see below).
+    model.effect->Manager().AddParameter (aaxtest::MakeFloatParameter ("drive"));
     EXPECT_EQ (model.effect->Manager().NumParameters(), 1);
+}
+
+namespace
+{
+/** A float parameter that counts how many of its kind are alive. */
+class CountedParameter : public AAX_CParameter<float>
+{
+public:
+    explicit CountedParameter (const char* identifier)
+        : AAX_CParameter<float> (identifier, AAX_CString ("Counted"), 0.5f, AAX_CLinearTaperDelegate<float, 0>(),
+                                 AAX_CNumberDisplayDelegate<float, 3>(), true)
+    {
+        ++alive;
+    }
+
+    ~CountedParameter() override { --alive; }
+
+    static inline int alive = 0;
+};
+
+/** Adds its parameters on every EffectInit, as JUCE's client does, without asking what is there. */
+class ReinitialisedEffect : public AAX_CEffectParameters
+{
+public:
+    AAX_Result EffectInit() override
+    {
+        for (const auto* id : {"drive", "tone"})
+            mParameterManager.AddParameter (new CountedParameter (id));
+
+        return AAX_SUCCESS;
+    }
+};
+}
+
+// The manager owns what it is handed: a parameter whose identifier is already registered is deleted,
+// and the registered one stays. So a second Initialize, which makes JUCE's client add all its
+// parameters again, leaks nothing.
+TEST (EffectParameters, ADuplicateParameterIsDeletedAndTheRegisteredOneStays)
+{
+    {
+        FakeHostContext context;
+        auto* effect = new ReinitialisedEffect();
+        effect->AddRef();
+
+        EXPECT_EQ (effect->Initialize (&context), AAX_SUCCESS);
+        EXPECT_EQ (CountedParameter::alive, 2);
+        EXPECT_EQ (effect->UpdateParameterNormalizedValue ("drive", 0.75, AAX_eUpdateSource_Unspecified), AAX_SUCCESS);
+
+        EXPECT_EQ (effect->Initialize (&context), AAX_SUCCESS);
+        EXPECT_EQ (CountedParameter::alive, 2);
+
+        int32_t count = 0;
+        effect->GetNumberOfParameters (&count);
+        EXPECT_EQ (count, 2);
+
+        double value = 0.0;
+        effect->GetParameterNormalizedValue ("drive", &value);
+        EXPECT_DOUBLE_EQ (value, 0.75);
+
+        effect->Release();
+    }
+
+    EXPECT_EQ (CountedParameter::alive, 0);
 }
 
 TEST (EffectParameters, StepCountThatDoesNotFitIsAnOverflow)

@@ -23,8 +23,13 @@ void AAX_CParameterManager::AddParameter (AAX_IParameter* param)
 
     const std::string identifier (param->Identifier());
 
+    // The caller handed the parameter over (JUCE's client adds all of its parameters again when a
+    // host initialises twice): the one registered first stays, this one goes.
     if (mParametersById.count (identifier) != 0)
+    {
+        delete param;
         return;
+    }
 
     param->SetAutomationDelegate (mAutomationTarget);
     mOrderedParameters.push_back (param);
