@@ -4,6 +4,7 @@
 
 #include "AAX_ITaperDelegate.h"
 
+#include <algorithm>
 #include <cstdint>
 
 /** Maps normalized 0..1 linearly onto minValue..maxValue and clamps real values into that range.
@@ -48,7 +49,12 @@ public:
     T NormalizedToReal (double normalizedValue) const override
     {
         const auto real = (double (mRangeMax) - double (mRangeMin)) * normalizedValue + double (mRangeMin);
-        return this->ConstrainRealValue (static_cast<T> (real));
+
+        // Limited while still a double: a value beyond what T holds has no conversion. (A value that
+        // is not a number passes through, as it does in ConstrainRealValue.)
+        const auto lo = std::min (double (mRangeMin), double (mRangeMax));
+        const auto hi = std::max (double (mRangeMin), double (mRangeMax));
+        return this->ConstrainRealValue (static_cast<T> (std::clamp (real, lo, hi)));
     }
 
     double RealToNormalized (T realValue) const override

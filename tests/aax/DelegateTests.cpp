@@ -38,6 +38,19 @@ TEST (LinearTaper, EqualEndsGiveThatEndAndHalfway)
     EXPECT_DOUBLE_EQ (taper.RealToNormalized (100.0f), 0.5);
 }
 
+// A normalised value far outside 0..1 gives a real value beyond what a float holds: it is limited to
+// the nearer end without an overflowing conversion (which the sanitizer build would report).
+TEST (LinearTaper, ValuesBeyondAFloatAreLimitedToTheEnds)
+{
+    const AAX_CLinearTaperDelegate<float, 0> rising;
+    EXPECT_EQ (rising.NormalizedToReal (1.0e300), 1.0f);
+    EXPECT_EQ (rising.NormalizedToReal (-1.0e300), 0.0f);
+
+    const AAX_CLinearTaperDelegate<float, 0> falling (10.0f, 0.0f);
+    EXPECT_EQ (falling.NormalizedToReal (1.0e300), 0.0f);
+    EXPECT_EQ (falling.NormalizedToReal (-1.0e300), 10.0f);
+}
+
 TEST (LinearTaper, NotANumberPassesThroughTheClamp)
 {
     const AAX_CLinearTaperDelegate<float, 0> taper;
