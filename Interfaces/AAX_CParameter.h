@@ -12,6 +12,7 @@
 #include "AAX_ITaperDelegate.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <memory>
 #include <type_traits>
@@ -98,6 +99,9 @@ private:
     Changes the plug-in makes itself take the request road: with an automation delegate they are
     sent to the host as touch, set-value request and release, and take effect when the host answers
     with UpdateNormalizedValue; without one they are applied at once.
+
+    Values that are not finite (NaN, infinities) are refused wherever they come from: the parameter
+    keeps its value and its default.
 */
 template <typename T>
 class AAX_CParameter : public AAX_IParameter
@@ -186,6 +190,9 @@ public:
     //==============================================================================
     void SetNormalizedValue (double newNormalizedValue) override
     {
+        if (!IsFinite (newNormalizedValue))
+            return;
+
         const auto real = mTaper->NormalizedToReal (newNormalizedValue);
         RequestNormalizedValue (mTaper->RealToNormalized (real));
     }
@@ -194,6 +201,9 @@ public:
 
     void SetNormalizedDefaultValue (double normalizedDefault) override
     {
+        if (!IsFinite (normalizedDefault))
+            return;
+
         mDefaultReal = mTaper->ConstrainRealValue (mTaper->NormalizedToReal (normalizedDefault));
     }
 
@@ -335,7 +345,7 @@ public:
     {
         T value{};
 
-        if (!mDisplay->StringToValue (newValueString, &value))
+        if (!mDisplay->StringToValue (newValueString, &value) || !IsFinite (value))
             return false;
 
         RequestNormalizedValue (mTaper->RealToNormalized (value));
@@ -412,6 +422,9 @@ public:
 
     void UpdateNormalizedValue (double newNormalizedValue) override
     {
+        if (!IsFinite (newNormalizedValue))
+            return;
+
         const auto real = mTaper->NormalizedToReal (newNormalizedValue);
 
         if (!mNotifyPending && real == mCurrent.Get())
@@ -426,6 +439,15 @@ public:
     }
 
 private:
+    template <typename V>
+    static bool IsFinite (V value) noexcept
+    {
+        if constexpr (std::is_floating_point_v<V>)
+            return std::isfinite (value);
+        else
+            return true;
+    }
+
     /** With an automation delegate the host decides; without one the value is applied at once. */
     void RequestNormalizedValue (double normalizedValue)
     {
@@ -458,6 +480,9 @@ private:
     {
         if constexpr (std::is_same_v<T, V>)
         {
+            if (!IsFinite (value))
+                return false;
+
             RequestNormalizedValue (mTaper->RealToNormalized (value));
             return true;
         }

@@ -254,3 +254,30 @@ TEST (FloatParameter, OnlyFloatConversionsSucceed)
     EXPECT_TRUE (parameter->GetStringFromNormalizedValue (1.5, 4, text)); // constrained into range
     EXPECT_STREQ (text.Get(), "1.00");
 }
+
+// A value that is not a number never reaches the parameter: its value and default stay, and a host's
+// automation delegate is asked for nothing.
+TEST (FloatParameter, ValuesThatAreNotNumbersChangeNothing)
+{
+    const auto nan = std::numeric_limits<double>::quiet_NaN();
+    const auto infinity = std::numeric_limits<double>::infinity();
+
+    const auto parameter = MakeParameter ("gain", 0.25f);
+    AutomatedParameter automated;
+    automated.hostDelegate.clear();
+
+    for (auto* target : {parameter.get(), automated.parameter.get()})
+    {
+        for (const auto value : {nan, infinity, -infinity})
+        {
+            target->SetNormalizedValue (value);
+            target->UpdateNormalizedValue (value);
+            target->SetNormalizedDefaultValue (value);
+            EXPECT_FALSE (target->SetValueWithFloat (static_cast<float> (value)));
+            EXPECT_DOUBLE_EQ (target->GetNormalizedValue(), 0.25) << value;
+            EXPECT_DOUBLE_EQ (target->GetNormalizedDefaultValue(), 0.25) << value;
+        }
+    }
+
+    EXPECT_TRUE (automated.hostDelegate.calls.empty());
+}
