@@ -27,6 +27,8 @@ class AAX_VTransport;
 
 /** The plug-in's data model as the host sees it: parameters, value texts, the controls chunk 'elck',
     coefficient packets and notifications. A derived class creates its parameters in EffectInit.
+
+    Normalized values from the host that are not finite are refused with AAX_ERROR_INVALID_ARGUMENT.
 */
 class AAX_CEffectParameters : public AAX_IEffectParameters
 {
@@ -161,6 +163,13 @@ protected:
     std::unique_ptr<AAX_VController> mHostController;
     std::unique_ptr<AAX_VTransport> mHostTransport;
     std::unique_ptr<AAX_VAutomationDelegate> mHostAutomation;
+
+private:
+    /** Calls visit with every parameter that goes into the controls chunk, in host order, for as long
+        as it returns true. Self is the data model, const or not, which the parameters' constness follows.
+    */
+    template <typename Self, typename Visitor>
+    static void VisitChunkedParameters (Self& self, Visitor&& visit);
 };
 
 #endif

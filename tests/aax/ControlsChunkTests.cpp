@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 
 using aaxtest::FakeHostContext;
 using aaxtest::TestEffect;
@@ -79,6 +80,18 @@ void AppendRecord (std::vector<unsigned char>& bytes, const std::string& tagAndI
         bytes.push_back (0);
 
     bytes.insert (bytes.end(), value.begin(), value.end());
+}
+
+std::vector<unsigned char> BigEndian (double value)
+{
+    uint64_t bits = 0;
+    std::memcpy (&bits, &value, sizeof (bits));
+    std::vector<unsigned char> bytes;
+
+    for (int shift = 56; shift >= 0; shift -= 8)
+        bytes.push_back (static_cast<unsigned char> (bits >> shift));
+
+    return bytes;
 }
 
 const std::vector<unsigned char> kMarker{1, 1, 1, 1};
@@ -335,4 +348,74 @@ TEST (ControlsChunk, CircularSearchWrapsAround)
     EXPECT_EQ (parser.FindName (AAX_CString ("a")), 0);
     EXPECT_EQ (parser.FindName (AAX_CString ("z")), -1);
     EXPECT_EQ (parser.FindName (AAX_CString ("b")), 1);
+}
+
+// A corrupt preset's records that are not numbers are skipped: the parameters they name keep their
+// values and nothing is asked of the host for them, while the other records are restored. A finite
+// value beyond what a float holds is limited to the range like any other.
+TEST (ControlsChunk, RecordsThatAreNotNumbersAreSkipped)
+{
+    Model model ({{"a", 0.25f}, {"b", 0.25f}, {"c", 0.25f}, {"d", 0.25f}, {"e", 0.25f}});
+
+    std::vector<unsigned char> bytes (kMarker);
+    AppendRecord (bytes, "d_a", BigEndian (std::numeric_limits<double>::quiet_NaN()));
+    AppendRecord (bytes, "d_b", BigEndian (std::numeric_limits<double>::infinity()));
+    AppendRecord (bytes, "d_c", BigEndian (-std::numeric_limits<double>::infinity()));
+    AppendRecord (bytes, "d_d", BigEndian (1.0e300));
+    AppendRecord (bytes, "d_e", kHalf);
+    ChunkBuffer buffer (0);
+    buffer.setData (bytes);
+
+    model.context.automation.clear();
+    EXPECT_EQ (model.effect->SetChunk (kElck, buffer.chunk()), AAX_SUCCESS);
+
+    for (const auto* id : {"a", "b", "c"})
+        EXPECT_DOUBLE_EQ (model.value (id), 0.25) << id;
+
+    EXPECT_DOUBLE_EQ (model.value ("d"), 1.0);
+    EXPECT_DOUBLE_EQ (model.value ("e"), 0.5);
+
+    for (const auto& call : model.context.automation.calls)
+        EXPECT_TRUE (call.back() == 'd' || call.back() == 'e') << call;
+
+    // The chunk differs from the model's state, which holds numbers.
+    AAX_CBoolean equal = 1;
+    EXPECT_EQ (model.effect->CompareActiveChunk (buffer.chunk(), &equal), AAX_SUCCESS);
+    EXPECT_EQ (equal, 0);
+}
+
+// Values a host automated anywhere between the steps come back exactly from the chunk the model
+// saved and compare equal to it, also after the values have been reported to the model again: the
+// library keeps every bit of the float it holds.
+TEST (ControlsChunk, ValuesBetweenStepsRestoreAndCompareExactly)
+{
+    const std::pair<const char*, double> automated[]{
+        {"a", 0.123456789}, {"b", 1.0 / 3.0}, {"c", 0.00175}, {"d", 0.9999999}, {"e", 1.0e-9}};
+
+    Model model ({{"a", 0.0f}, {"b", 0.0f}, {"c", 0.0f}, {"d", 0.0f}, {"e", 0.0f}});
+
+    for (const auto& [id, value] : automated)
+        model.effect->UpdateParameterNormalizedValue (id, value, AAX_eUpdateSource_Unspecified);
+
+    ChunkBuffer saved (0);
+    saved.setData (model.save());
+
+    for (const auto& [id, value] : automated)
+        model.effect->UpdateParameterNormalizedValue (id, 0.5, AAX_eUpdateSource_Unspecified);
+
+    ASSERT_EQ (model.effect->SetChunk (kElck, saved.chunk()), AAX_SUCCESS);
+
+    AAX_CBoolean equal = 0;
+    EXPECT_EQ (model.effect->CompareActiveChunk (saved.chunk(), &equal), AAX_SUCCESS);
+    EXPECT_EQ (equal, 1);
+
+    // Each value, read and set again as JUCE's client does after restoring its own chunk.
+    for (const auto& [id, value] : automated)
+    {
+        EXPECT_EQ (model.value (id), static_cast<double> (static_cast<float> (value))) << id;
+        model.effect->Manager().GetParameterByID (id)->SetValueWithFloat (static_cast<float> (model.value (id)));
+    }
+
+    EXPECT_EQ (model.effect->CompareActiveChunk (saved.chunk(), &equal), AAX_SUCCESS);
+    EXPECT_EQ (equal, 1);
 }

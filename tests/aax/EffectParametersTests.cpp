@@ -8,6 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
+#include <utility>
+#include <vector>
 
 using aaxtest::FakeHostContext;
 using aaxtest::TestEffect;
@@ -432,4 +435,42 @@ TEST (EffectParameters, ASecondInitializeMovesTheParametersToTheNewHost)
     EXPECT_EQ (model.context.automation.calls, std::vector<std::string>{"unregister drive"});
 
     EXPECT_EQ (model.effect->Uninitialize(), AAX_SUCCESS);
+}
+
+// A host value that is not a number is refused with AAX_ERROR_INVALID_ARGUMENT, before anything else
+// happens: the parameter keeps its value and default, nothing is asked of the host, nothing counts as
+// a change and no packet goes out.
+TEST (EffectParameters, HostValuesThatAreNotNumbersAreRefused)
+{
+    Model model ({{"drive", 0.5f}});
+    model.effect->Dispatcher().RegisterPacket ("drive", 3);
+    model.effect->GenerateCoefficients();
+    model.context.controller.packets.clear();
+    model.context.automation.clear();
+    const auto changes = model.effect->Changes();
+
+    for (const auto value : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+                             -std::numeric_limits<double>::infinity()})
+    {
+        auto* effect = model.effect;
+        EXPECT_EQ (effect->SetParameterNormalizedValue ("drive", value), AAX_ERROR_INVALID_ARGUMENT);
+        EXPECT_EQ (effect->UpdateParameterNormalizedValue ("drive", value, AAX_eUpdateSource_Unspecified),
+                   AAX_ERROR_INVALID_ARGUMENT);
+        EXPECT_EQ (effect->SetParameterNormalizedRelative ("drive", value), AAX_ERROR_INVALID_ARGUMENT);
+        EXPECT_EQ (effect->UpdateParameterNormalizedRelative ("drive", value), AAX_ERROR_INVALID_ARGUMENT);
+        EXPECT_EQ (effect->SetParameterDefaultNormalizedValue ("drive", value), AAX_ERROR_INVALID_ARGUMENT);
+
+        // An unknown identifier is still reported as such.
+        EXPECT_EQ (effect->SetParameterNormalizedValue ("unknown", value), AAX_ERROR_INVALID_PARAMETER_ID);
+    }
+
+    double defaultValue = 0.0;
+    model.effect->GetParameterDefaultNormalizedValue ("drive", &defaultValue);
+    EXPECT_DOUBLE_EQ (model.value ("drive"), 0.5);
+    EXPECT_DOUBLE_EQ (defaultValue, 0.5);
+    EXPECT_TRUE (model.context.automation.calls.empty());
+    EXPECT_EQ (model.effect->Changes(), changes);
+
+    model.effect->GenerateCoefficients();
+    EXPECT_TRUE (model.context.controller.packets.empty());
 }

@@ -6,19 +6,17 @@
 #include "AAX_VPageTable.h"
 #include "AAX_VTransport.h"
 
+#include <algorithm>
+#include <cfloat>
 #include <climits>
 #include <cmath>
 #include <cstddef>
 #include <cstring>
+#include <variant>
 #include <vector>
 
 namespace
 {
-double ClampToUnitRange (double value)
-{
-    return value < 0.0 ? 0.0 : (value > 1.0 ? 1.0 : value);
-}
-
 /** Looks the parameter up by its ID and hands it to the action, whose result is returned; an ID that
     names no parameter is reported to the caller without the action being run.
 */
@@ -48,42 +46,128 @@ AAX_Result ReadParameter (Manager& manager, AAX_CParamID iParameterID, Value* oV
                           });
 }
 
-/** A parameter's value as the controls chunk keeps it: read through the first typed getter the parameter
-    answers, asked in the order float, int32, bool, double, string.
+//==============================================================================
+/** A parameter's value as the controls chunk keeps it: read through the first typed getter the
+    parameter answers, asked in the order float, int32, bool, double, string. A parameter that answers
+    none holds nothing the chunk keeps (std::monostate).
 */
-struct ChunkedValue
+using ChunkedValue = std::variant<std::monostate, float, int32_t, bool, double, AAX_CString>;
+
+template <typename... Handlers>
+struct Overloaded : Handlers...
 {
-    enum class Type
-    {
-        none,
-        floatValue,
-        int32Value,
-        boolValue,
-        doubleValue,
-        stringValue
-    };
-
-    explicit ChunkedValue (const AAX_IParameter& parameter)
-    {
-        if (parameter.GetValueAsFloat (&floatValue))
-            type = Type::floatValue;
-        else if (parameter.GetValueAsInt32 (&intValue))
-            type = Type::int32Value;
-        else if (parameter.GetValueAsBool (&boolValue))
-            type = Type::boolValue;
-        else if (parameter.GetValueAsDouble (&doubleValue))
-            type = Type::doubleValue;
-        else if (parameter.GetValueAsString (&textValue))
-            type = Type::stringValue;
-    }
-
-    Type type = Type::none;
-    float floatValue = 0.0f;
-    int32_t intValue = 0;
-    bool boolValue = false;
-    double doubleValue = 0.0;
-    AAX_CString textValue;
+    using Handlers::operator()...;
 };
+
+template <typename... Handlers>
+Overloaded (Handlers...) -> Overloaded<Handlers...>;
+
+ChunkedValue ReadChunkedValue (const AAX_IParameter& parameter)
+{
+    if (float value = 0.0f; parameter.GetValueAsFloat (&value))
+        return value;
+
+    if (int32_t value = 0; parameter.GetValueAsInt32 (&value))
+        return value;
+
+    if (bool value = false; parameter.GetValueAsBool (&value))
+        return value;
+
+    if (double value = 0.0; parameter.GetValueAsDouble (&value))
+        return value;
+
+    if (AAX_CString value; parameter.GetValueAsString (&value))
+        return value;
+
+    return {};
+}
+
+/** A stored double as a float. A finite value beyond the float's range becomes the largest float of its
+    sign (converting it as it is would be undefined); one that is not finite stays so.
+*/
+float NarrowToFloat (double value)
+{
+    if (!std::isfinite (value))
+        return static_cast<float> (value);
+
+    return static_cast<float> (std::clamp (value, -double (FLT_MAX), double (FLT_MAX)));
+}
+
+/** Floats and doubles are kept as doubles, bools and int32s as int32s. */
+void AddRecord (AAX_CChunkDataParser& parser, AAX_CParamID identifier, const ChunkedValue& value)
+{
+    std::visit (Overloaded{[] (std::monostate) {},
+                           [&] (float number) { parser.AddDouble (identifier, static_cast<double> (number)); },
+                           [&] (int32_t number) { parser.AddInt32 (identifier, number); },
+                           [&] (bool flag) { parser.AddInt32 (identifier, flag ? 1 : 0); },
+                           [&] (double number) { parser.AddDouble (identifier, number); },
+                           [&] (const AAX_CString& text) { parser.AddString (identifier, text); }},
+                value);
+}
+
+/** The value the chunk keeps for the identifier, as the kind of value `current` is; nothing when the
+    chunk has no such record or the parameter holds nothing the chunk keeps.
+*/
+ChunkedValue FindRecord (AAX_CChunkDataParser& parser, AAX_CParamID identifier, const ChunkedValue& current)
+{
+    double number = 0.0;
+    int32_t integer = 0;
+    AAX_CString text;
+
+    // Each finder writes its output before the value is taken (the condition is evaluated first).
+    return std::visit (
+        Overloaded{
+            [] (std::monostate) { return ChunkedValue(); },
+            [&] (float) {
+                return parser.FindDouble (identifier, &number) ? ChunkedValue (NarrowToFloat (number)) : ChunkedValue();
+            },
+            [&] (int32_t) { return parser.FindInt32 (identifier, &integer) ? ChunkedValue (integer) : ChunkedValue(); },
+            [&] (bool)
+            { return parser.FindInt32 (identifier, &integer) ? ChunkedValue (integer != 0) : ChunkedValue(); },
+            [&] (double) { return parser.FindDouble (identifier, &number) ? ChunkedValue (number) : ChunkedValue(); },
+            [&] (const AAX_CString&)
+            { return parser.FindString (identifier, &text) ? ChunkedValue (text) : ChunkedValue(); }},
+        current);
+}
+
+/** Sets a parameter to the value its record holds, through the setter of its kind (the request road).
+    A number that is not finite (a corrupt preset's NaN or infinity) is skipped.
+*/
+void RestoreValue (AAX_IParameter& parameter, const ChunkedValue& stored)
+{
+    std::visit (Overloaded{[] (std::monostate) {},
+                           [&] (float number)
+                           {
+                               if (std::isfinite (number))
+                                   parameter.SetValueWithFloat (number);
+                           },
+                           [&] (int32_t number) { parameter.SetValueWithInt32 (number); },
+                           [&] (bool flag) { parameter.SetValueWithBool (flag); },
+                           [&] (double number)
+                           {
+                               if (std::isfinite (number))
+                                   parameter.SetValueWithDouble (number);
+                           },
+                           [&] (const AAX_CString& value) { parameter.SetValueWithString (value); }},
+                stored);
+}
+
+/** Whether a record matches a parameter's current value. Doubles compare as floats; a parameter that
+    holds nothing the chunk keeps is passed over; a missing record matches nothing.
+*/
+bool MatchesCurrentValue (const ChunkedValue& stored, const ChunkedValue& current)
+{
+    if (std::holds_alternative<std::monostate> (current))
+        return true;
+
+    if (stored.index() != current.index())
+        return false;
+
+    if (const auto* number = std::get_if<double> (&current))
+        return NarrowToFloat (std::get<double> (stored)) == NarrowToFloat (*number);
+
+    return stored == current;
+}
 }
 
 AAX_CEffectParameters::AAX_CEffectParameters() = default;
@@ -308,6 +392,9 @@ AAX_Result AAX_CEffectParameters::SetParameterDefaultNormalizedValue (AAX_CParam
     return WithParameter (mParameterManager, iParameterID,
                           [iValue] (AAX_IParameter& parameter)
                           {
+                              if (!std::isfinite (iValue))
+                                  return AAX_ERROR_INVALID_ARGUMENT;
+
                               parameter.SetNormalizedDefaultValue (iValue);
                               return AAX_SUCCESS;
                           });
@@ -448,6 +535,9 @@ AAX_Result AAX_CEffectParameters::SetParameterNormalizedValue (AAX_CParamID iPar
     return WithParameter (mParameterManager, iParameterID,
                           [iValue] (AAX_IParameter& parameter)
                           {
+                              if (!std::isfinite (iValue))
+                                  return AAX_ERROR_INVALID_ARGUMENT;
+
                               parameter.SetNormalizedValue (iValue);
                               return AAX_SUCCESS;
                           });
@@ -461,7 +551,10 @@ AAX_Result AAX_CEffectParameters::SetParameterNormalizedRelative (AAX_CParamID i
     if (result != AAX_SUCCESS)
         return result;
 
-    return SetParameterNormalizedValue (iParameterID, ClampToUnitRange (oldValue + iValue));
+    if (!std::isfinite (iValue))
+        return AAX_ERROR_INVALID_ARGUMENT;
+
+    return SetParameterNormalizedValue (iParameterID, std::clamp (oldValue + iValue, 0.0, 1.0));
 }
 
 //==============================================================================
@@ -496,6 +589,9 @@ AAX_Result AAX_CEffectParameters::UpdateParameterNormalizedValue (AAX_CParamID i
     return WithParameter (mParameterManager, iParameterID,
                           [this, iParameterID, iValue] (AAX_IParameter& parameter)
                           {
+                              if (!std::isfinite (iValue))
+                                  return AAX_ERROR_INVALID_ARGUMENT;
+
                               const auto oldValue = parameter.GetNormalizedValue();
                               parameter.UpdateNormalizedValue (iValue);
 
@@ -517,7 +613,10 @@ AAX_Result AAX_CEffectParameters::UpdateParameterNormalizedRelative (AAX_CParamI
     if (result != AAX_SUCCESS)
         return result;
 
-    return UpdateParameterNormalizedValue (iParameterID, ClampToUnitRange (oldValue + iValue),
+    if (!std::isfinite (iValue))
+        return AAX_ERROR_INVALID_ARGUMENT;
+
+    return UpdateParameterNormalizedValue (iParameterID, std::clamp (oldValue + iValue, 0.0, 1.0),
                                            AAX_eUpdateSource_Unspecified);
 }
 
@@ -535,6 +634,25 @@ AAX_Result AAX_CEffectParameters::ResetFieldData (AAX_CFieldIndex, void* oData, 
 }
 
 //==============================================================================
+template <typename Self, typename Visitor>
+void AAX_CEffectParameters::VisitChunkedParameters (Self& self, Visitor&& visit)
+{
+    int32_t numParameters = 0;
+    self.GetNumberOfParameters (&numParameters);
+
+    for (int32_t index = 0; index < numParameters; ++index)
+    {
+        auto* parameter = self.mParameterManager.GetParameter (index);
+        AAX_ASSERT (NULL != parameter);
+
+        if (parameter == nullptr || self.IsExcludedFromChunk (parameter->Identifier()))
+            continue;
+
+        if (!visit (*parameter))
+            return;
+    }
+}
+
 AAX_Result AAX_CEffectParameters::GetNumberOfChunks (int32_t* oNumChunks) const
 {
     if (oNumChunks == nullptr)
@@ -605,47 +723,14 @@ AAX_Result AAX_CEffectParameters::SetChunk (AAX_CTypeID iChunkID, const AAX_SPlu
 
     mChunkDataParser.LoadChunk (iChunk);
 
-    int32_t numParameters = 0;
-    GetNumberOfParameters (&numParameters);
-
-    for (int32_t index = 0; index < numParameters; ++index)
-    {
-        auto* parameter = mParameterManager.GetParameter (index);
-
-        if (parameter == nullptr || IsExcludedFromChunk (parameter->Identifier()))
-            continue;
-
-        const auto* identifier = parameter->Identifier();
-        double storedDouble = 0.0;
-        int32_t storedInt = 0;
-        AAX_CString storedText;
-
-        switch (ChunkedValue (*parameter).type)
-        {
-            case ChunkedValue::Type::floatValue:
-                if (mChunkDataParser.FindDouble (identifier, &storedDouble))
-                    parameter->SetValueWithFloat (static_cast<float> (storedDouble));
-                break;
-            case ChunkedValue::Type::int32Value:
-                if (mChunkDataParser.FindInt32 (identifier, &storedInt))
-                    parameter->SetValueWithInt32 (storedInt);
-                break;
-            case ChunkedValue::Type::boolValue:
-                if (mChunkDataParser.FindInt32 (identifier, &storedInt))
-                    parameter->SetValueWithBool (storedInt != 0);
-                break;
-            case ChunkedValue::Type::doubleValue:
-                if (mChunkDataParser.FindDouble (identifier, &storedDouble))
-                    parameter->SetValueWithDouble (storedDouble);
-                break;
-            case ChunkedValue::Type::stringValue:
-                if (mChunkDataParser.FindString (identifier, &storedText))
-                    parameter->SetValueWithString (storedText);
-                break;
-            case ChunkedValue::Type::none:
-                break;
-        }
-    }
+    VisitChunkedParameters (*this,
+                            [this] (AAX_IParameter& parameter)
+                            {
+                                const auto current = ReadChunkedValue (parameter);
+                                RestoreValue (parameter,
+                                              FindRecord (mChunkDataParser, parameter.Identifier(), current));
+                                return true;
+                            });
 
     return AAX_SUCCESS;
 }
@@ -664,52 +749,18 @@ AAX_Result AAX_CEffectParameters::CompareActiveChunk (const AAX_SPlugInChunk* iC
     *oIsEqual = 0;
     mChunkDataParser.LoadChunk (iChunkP);
 
-    int32_t numParameters = 0;
-    GetNumberOfParameters (&numParameters);
+    // The first missing record or difference ends the comparison.
+    auto isEqual = true;
+    VisitChunkedParameters (*this,
+                            [this, &isEqual] (const AAX_IParameter& parameter)
+                            {
+                                const auto current = ReadChunkedValue (parameter);
+                                const auto stored = FindRecord (mChunkDataParser, parameter.Identifier(), current);
+                                isEqual = MatchesCurrentValue (stored, current);
+                                return isEqual;
+                            });
 
-    for (int32_t index = 0; index < numParameters; ++index)
-    {
-        const auto* parameter = mParameterManager.GetParameter (index);
-        AAX_ASSERT (NULL != parameter);
-
-        if (parameter == nullptr || IsExcludedFromChunk (parameter->Identifier()))
-            continue;
-
-        const auto* identifier = parameter->Identifier();
-        const ChunkedValue current (*parameter);
-        double storedDouble = 0.0;
-        int32_t storedInt = 0;
-        AAX_CString storedText;
-        bool matches = true;
-
-        switch (current.type)
-        {
-            case ChunkedValue::Type::floatValue:
-                matches = mChunkDataParser.FindDouble (identifier, &storedDouble) &&
-                          static_cast<float> (storedDouble) == current.floatValue;
-                break;
-            case ChunkedValue::Type::int32Value:
-                matches = mChunkDataParser.FindInt32 (identifier, &storedInt) && storedInt == current.intValue;
-                break;
-            case ChunkedValue::Type::boolValue:
-                matches = mChunkDataParser.FindInt32 (identifier, &storedInt) && (storedInt != 0) == current.boolValue;
-                break;
-            case ChunkedValue::Type::doubleValue:
-                matches = mChunkDataParser.FindDouble (identifier, &storedDouble) &&
-                          static_cast<float> (storedDouble) == static_cast<float> (current.doubleValue);
-                break;
-            case ChunkedValue::Type::stringValue:
-                matches = mChunkDataParser.FindString (identifier, &storedText) && storedText == current.textValue;
-                break;
-            case ChunkedValue::Type::none:
-                break;
-        }
-
-        if (!matches)
-            return AAX_SUCCESS;
-    }
-
-    *oIsEqual = 1;
+    *oIsEqual = isEqual ? 1 : 0;
     return AAX_SUCCESS;
 }
 
@@ -826,41 +877,12 @@ void AAX_CEffectParameters::BuildChunkData() const
 {
     mChunkDataParser.Clear();
 
-    int32_t numParameters = 0;
-    GetNumberOfParameters (&numParameters);
-
-    for (int32_t index = 0; index < numParameters; ++index)
-    {
-        const auto* parameter = mParameterManager.GetParameter (index);
-        AAX_ASSERT (NULL != parameter);
-
-        if (parameter == nullptr || IsExcludedFromChunk (parameter->Identifier()))
-            continue;
-
-        const auto* identifier = parameter->Identifier();
-        const ChunkedValue current (*parameter);
-
-        switch (current.type)
-        {
-            case ChunkedValue::Type::floatValue:
-                mChunkDataParser.AddDouble (identifier, static_cast<double> (current.floatValue));
-                break;
-            case ChunkedValue::Type::int32Value:
-                mChunkDataParser.AddInt32 (identifier, current.intValue);
-                break;
-            case ChunkedValue::Type::boolValue:
-                mChunkDataParser.AddInt32 (identifier, current.boolValue ? 1 : 0);
-                break;
-            case ChunkedValue::Type::doubleValue:
-                mChunkDataParser.AddDouble (identifier, current.doubleValue);
-                break;
-            case ChunkedValue::Type::stringValue:
-                mChunkDataParser.AddString (identifier, current.textValue);
-                break;
-            case ChunkedValue::Type::none:
-                break;
-        }
-    }
+    VisitChunkedParameters (*this,
+                            [this] (const AAX_IParameter& parameter)
+                            {
+                                AddRecord (mChunkDataParser, parameter.Identifier(), ReadChunkedValue (parameter));
+                                return true;
+                            });
 }
 
 bool AAX_CEffectParameters::IsExcludedFromChunk (AAX_CParamID iParameterID) const
