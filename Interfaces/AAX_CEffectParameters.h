@@ -29,6 +29,8 @@ class AAX_VTransport;
     coefficient packets and notifications. A derived class creates its parameters in EffectInit.
 
     Normalized values from the host that are not finite are refused with AAX_ERROR_INVALID_ARGUMENT.
+    With a host that offers no automation delegate, the data model confirms its parameters' set-value
+    requests itself, at once, through UpdateParameterNormalizedValue, as such a host would.
 */
 class AAX_CEffectParameters : public AAX_IEffectParameters
 {
@@ -165,11 +167,38 @@ protected:
     std::unique_ptr<AAX_VAutomationDelegate> mHostAutomation;
 
 private:
+    /** The parameters' automation delegate when the host offers none: confirms each set-value request
+        at once through the data model's UpdateParameterNormalizedValue; touches, releases and current
+        values go nowhere.
+    */
+    class ImmediateAutomation final : public AAX_IAutomationDelegate
+    {
+    public:
+        explicit ImmediateAutomation (AAX_CEffectParameters& owner) noexcept
+            : mOwner (owner)
+        {
+        }
+
+        AAX_Result RegisterParameter (AAX_CParamID) override { return AAX_SUCCESS; }
+        AAX_Result UnregisterParameter (AAX_CParamID) override { return AAX_SUCCESS; }
+        AAX_Result PostSetValueRequest (AAX_CParamID parameterID, double normalizedValue) const override;
+        AAX_Result PostCurrentValue (AAX_CParamID, double) const override { return AAX_SUCCESS; }
+        AAX_Result PostTouchRequest (AAX_CParamID) override { return AAX_SUCCESS; }
+        AAX_Result PostReleaseRequest (AAX_CParamID) override { return AAX_SUCCESS; }
+        AAX_Result GetTouchState (AAX_CParamID, AAX_CBoolean* outTouched) override;
+
+    private:
+        AAX_CEffectParameters& mOwner;
+    };
+
     /** Calls visit with every parameter that goes into the controls chunk, in host order, for as long
         as it returns true. Self is the data model, const or not, which the parameters' constness follows.
     */
     template <typename Self, typename Visitor>
     static void VisitChunkedParameters (Self& self, Visitor&& visit);
+
+    /** Outlives the parameters, which are deleted in the destructor's body. */
+    ImmediateAutomation mImmediateAutomation{*this};
 };
 
 #endif

@@ -21,6 +21,9 @@ public:
     AAX_Result PostReleaseRequest (AAX_CParamID parameterID) override;
     AAX_Result GetTouchState (AAX_CParamID parameterID, AAX_CBoolean* outTouched) override;
 
+    /** True when the host offers its automation delegate. */
+    bool IsSupported() const noexcept { return static_cast<bool> (mIAutomationDelegate); }
+
 private:
     AAX_CHostInterfaceRef<AAX_IACFAutomationDelegate> mIAutomationDelegate;
 };

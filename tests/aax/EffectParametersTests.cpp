@@ -474,3 +474,83 @@ TEST (EffectParameters, HostValuesThatAreNotNumbersAreRefused)
     model.effect->GenerateCoefficients();
     EXPECT_TRUE (model.context.controller.packets.empty());
 }
+
+namespace
+{
+/** Hears every value the data model confirms, as JUCE's client does to hand it on to its processor. */
+class ListeningEffect : public TestEffect
+{
+public:
+    using TestEffect::TestEffect;
+
+    AAX_Result UpdateParameterNormalizedValue (AAX_CParamID id, double value, AAX_EUpdateSource source) override
+    {
+        heard.emplace_back (id, value);
+        return TestEffect::UpdateParameterNormalizedValue (id, value, source);
+    }
+
+    std::vector<std::pair<std::string, double>> heard;
+};
+}
+
+// A host without an automation delegate: nobody answers a set-value request, so the data model
+// confirms each change itself, through its own UpdateParameterNormalizedValue. Values set by the host
+// or the plug-in and restored chunks take effect at once, a derived class hears of them, they count
+// as changes and their packets go out.
+TEST (EffectParameters, WithoutAHostDelegateChangesTakeEffectAtOnce)
+{
+    FakeHostContext context (false);
+    auto* effect = new ListeningEffect ({{"drive", 0.5f}, {"tone", 0.5f}});
+    effect->AddRef();
+    ASSERT_EQ (effect->Initialize (&context), AAX_SUCCESS);
+    effect->Dispatcher().RegisterPacket ("drive", 3);
+    effect->GenerateCoefficients();
+    context.controller.packets.clear();
+
+    const auto valueOf = [effect] (const char* id)
+    {
+        double value = -1.0;
+        effect->GetParameterNormalizedValue (id, &value);
+        return value;
+    };
+
+    const auto changes = effect->Changes();
+    EXPECT_EQ (effect->SetParameterNormalizedValue ("drive", 0.75), AAX_SUCCESS);
+    EXPECT_DOUBLE_EQ (valueOf ("drive"), 0.75);
+    EXPECT_EQ (effect->heard, (std::vector<std::pair<std::string, double>>{{"drive", 0.75}}));
+    EXPECT_EQ (effect->Changes(), changes + 1);
+
+    effect->GenerateCoefficients();
+    ASSERT_EQ (context.controller.packets.size(), 1u);
+    float posted = 0.0f;
+    std::memcpy (&posted, context.controller.packets[0].bytes.data(), sizeof (posted));
+    EXPECT_EQ (posted, 0.75f);
+
+    // The plug-in's own change (as JUCE's client makes one for an editor gesture).
+    effect->heard.clear();
+    EXPECT_TRUE (effect->Manager().GetParameterByID ("tone")->SetValueWithFloat (0.125f));
+    EXPECT_DOUBLE_EQ (valueOf ("tone"), 0.125);
+    EXPECT_EQ (effect->heard, (std::vector<std::pair<std::string, double>>{{"tone", 0.125}}));
+
+    // A controls chunk saved with other values restores both.
+    uint32_t size = 0;
+    effect->GetChunkSize (0x656C636B, &size);
+    std::vector<char> record (AAX_PLUGIN_CHUNK_HEADER_SIZE + size);
+    auto* chunk = reinterpret_cast<AAX_SPlugInChunk*> (record.data());
+    ASSERT_EQ (effect->GetChunk (0x656C636B, chunk), AAX_SUCCESS);
+    chunk->fChunkID = 0x656C636B;
+
+    effect->SetParameterNormalizedValue ("drive", 0.0);
+    effect->SetParameterNormalizedValue ("tone", 1.0);
+    effect->heard.clear();
+    EXPECT_EQ (effect->SetChunk (0x656C636B, chunk), AAX_SUCCESS);
+    EXPECT_DOUBLE_EQ (valueOf ("drive"), 0.75);
+    EXPECT_DOUBLE_EQ (valueOf ("tone"), 0.125);
+    EXPECT_EQ (effect->heard, (std::vector<std::pair<std::string, double>>{{"drive", 0.75}, {"tone", 0.125}}));
+
+    AAX_CBoolean equal = 0;
+    EXPECT_EQ (effect->CompareActiveChunk (chunk, &equal), AAX_SUCCESS);
+    EXPECT_EQ (equal, 1);
+
+    effect->Release();
+}

@@ -205,8 +205,10 @@ AAX_Result AAX_CEffectParameters::Initialize (IACFUnknown* iController)
     auto transport = std::make_unique<AAX_VTransport> (iController);
 
     // A host that initialises twice leaves parameters from the first round: they move to the new
-    // wrappers before the old ones go.
-    mParameterManager.AttachAutomation (automation.get());
+    // wrappers before the old ones go. A host without an automation delegate would never confirm a
+    // set-value request: the data model does it itself.
+    mParameterManager.AttachAutomation (
+        automation->IsSupported() ? static_cast<AAX_IAutomationDelegate*> (automation.get()) : &mImmediateAutomation);
     mPacketDispatcher.AttachHost (controller.get(), this);
 
     mHostController = std::move (controller);
@@ -241,6 +243,21 @@ AAX_Result AAX_CEffectParameters::Uninitialize()
     mHostController.reset();
     mHostAutomation.reset();
     mHostTransport.reset();
+    return AAX_SUCCESS;
+}
+
+AAX_Result AAX_CEffectParameters::ImmediateAutomation::PostSetValueRequest (AAX_CParamID parameterID,
+                                                                            double normalizedValue) const
+{
+    return mOwner.UpdateParameterNormalizedValue (parameterID, normalizedValue, AAX_eUpdateSource_Unspecified);
+}
+
+AAX_Result AAX_CEffectParameters::ImmediateAutomation::GetTouchState (AAX_CParamID, AAX_CBoolean* outTouched)
+{
+    if (outTouched == nullptr)
+        return AAX_ERROR_NULL_ARGUMENT;
+
+    *outTouched = 0;
     return AAX_SUCCESS;
 }
 
