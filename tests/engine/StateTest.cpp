@@ -322,3 +322,38 @@ TEST (State, InstructionsBeforeTheRootElementAreRead)
     restore (processor, makeBlock (paramsText ("VantrelParameters", "<?p?>text<PARAM id=\"input\" value=\"7.0\"/>")));
     EXPECT_EQ (getParameter (processor, "input"), -2.5f);
 }
+
+TEST (State, ABlockTheProcessorSavedRestoresHoweverManyElementsItHolds)
+{
+    // Children that name no parameter stay in the tree and are written again: a block with many of
+    // them, and the larger one saved after it (it gains the declaration), both restore.
+    juce::String children;
+
+    for (const auto* id : allIds)
+        children << "<PARAM id=\"" << id << "\" value=\"" << (juce::String (id) == "input" ? "-4.5" : "0.0") << "\"/>";
+
+    for (int i = 0; i < 56; ++i)
+        children << "<PARAM id=\"other" << i << "\" value=\"" << i << "\"/>";
+
+    VantrelAudioProcessor processor;
+    restore (processor, makeBlock ("<VantrelParameters>" + children + "</VantrelParameters>"));
+    EXPECT_EQ (getParameter (processor, "input"), -4.5f);
+
+    const auto saved = saveState (processor);
+    EXPECT_GT (textOf (saved).length() - textOf (saved).removeCharacters ("<").length(), 64);
+
+    VantrelAudioProcessor other;
+    setParameter (other, "input", 9.0f);
+    restore (other, saved);
+    EXPECT_EQ (getParameter (other, "input"), -4.5f);
+    EXPECT_EQ (saveState (other), saved);
+
+    // A foreign state of ten thousand elements.
+    juce::String many;
+
+    for (int i = 0; i < 10000; ++i)
+        many << "<item n=\"" << i << "\"/>";
+
+    restore (other, makeBlock (paramsText ("VantrelParameters", many + "<PARAM id=\"input\" value=\"2.5\"/>")));
+    EXPECT_EQ (getParameter (other, "input"), 2.5f);
+}

@@ -11,8 +11,10 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <future>
 #include <memory>
+#include <pthread.h>
 #include <string>
 #include <vector>
 
@@ -204,4 +206,161 @@ TEST (HostileState, CharacterReferencesTheReaderCutsOffChangeNothing)
         processor.setStateInformation (block.getData(), (int)block.getSize());
         EXPECT_FLOAT_EQ (processor.apvts.getRawParameterValue ("input")->load(), -3.5f) << value;
     }
+}
+
+// Well-formed XML names an attribute once and quotes its value; JUCE's reader takes either kind of
+// mistake its own way, runs one value and saves another. Such texts change nothing.
+TEST (HostileState, RepeatedAttributesAndUnquotedValuesChangeNothing)
+{
+    const std::string texts[] = {
+        declaration + "<VantrelParameters><PARAM id=\"clipCurve\" value=\"abc\" value=\"40.0\"/></VantrelParameters>",
+        declaration + "<VantrelParameters><PARAM id=\"input\" value=\"5.0\" id=\"output\"/></VantrelParameters>",
+        declaration + "<VantrelParameters a=\"1\" a=\"1\"><PARAM id=\"input\" value=\"5.0\"/></VantrelParameters>",
+        declaration + "<VantrelParameters><PARAM id=input value=5.0/></VantrelParameters>",
+        declaration + "<VantrelParameters><PARAM id=\"input\" value=5.0 /></VantrelParameters>",
+    };
+
+    for (const auto& text : texts)
+    {
+        VantrelAudioProcessor processor;
+        setInput (processor, 6.0f);
+        const auto before = valuesOf (processor);
+
+        const auto block = blockWithText (text);
+        processor.setStateInformation (block.getData(), (int)block.getSize());
+        EXPECT_EQ (valuesOf (processor), before) << text;
+    }
+}
+
+// JUCE's reader reads at most eight hexadecimal or twelve decimal digits of a character reference
+// and takes the rest of it for text; well-formed XML allows any number of leading zeros. Such a
+// reference changes nothing; a shorter one is still read.
+TEST (HostileState, CharacterReferencesLongerThanTheReaderReadsChangeNothing)
+{
+    for (const auto* value : {"&#x000000002d;3.5", "&#0000000000045;3.5"})
+    {
+        VantrelAudioProcessor processor;
+        setInput (processor, 6.0f);
+        const auto before = valuesOf (processor);
+
+        const auto block = blockWithText (declaration + "<VantrelParameters><PARAM id=\"input\" value=\"" + value +
+                                          "\"/></VantrelParameters>");
+        processor.setStateInformation (block.getData(), (int)block.getSize());
+        EXPECT_EQ (valuesOf (processor), before) << value;
+    }
+
+    VantrelAudioProcessor processor;
+    const auto block = blockWithText (
+        declaration +
+        "<VantrelParameters><PARAM id=\"input\" value=\"&#x0000002d;&#000000000051;.5\"/></VantrelParameters>");
+    processor.setStateInformation (block.getData(), (int)block.getSize());
+    EXPECT_FLOAT_EQ (processor.apvts.getRawParameterValue ("input")->load(), -3.5f);
+}
+
+namespace
+{
+// A state whose root holds "input" at -1.5 dB and a chain of unknown elements nested to the given
+// depth, the root counting as level 1.
+std::string nestedState (int depth)
+{
+    std::string chain;
+
+    for (int level = 2; level <= depth; ++level)
+        chain += "<a>";
+
+    for (int level = 2; level <= depth; ++level)
+        chain += "</a>";
+
+    return declaration + "<VantrelParameters><PARAM id=\"input\" value=\"-1.5\"/>" + chain + "</VantrelParameters>";
+}
+}
+
+// JUCE's reader calls itself once per level: texts nest at most 32 levels deep, however many elements
+// they hold. The deepest such text is read, and so is the block saved from it.
+TEST (HostileState, TextsNestedUpTo32LevelsAreReadDeeperOnesAreNot)
+{
+    VantrelAudioProcessor processor;
+    setInput (processor, 6.0f);
+    const auto before = valuesOf (processor);
+
+    const auto tooDeep = blockWithText (nestedState (33));
+    processor.setStateInformation (tooDeep.getData(), (int)tooDeep.getSize());
+    EXPECT_EQ (valuesOf (processor), before);
+
+    const auto deepest = blockWithText (nestedState (32));
+    processor.setStateInformation (deepest.getData(), (int)deepest.getSize());
+    EXPECT_FLOAT_EQ (processor.apvts.getRawParameterValue ("input")->load(), -1.5f);
+
+    juce::MemoryBlock saved;
+    processor.getStateInformation (saved);
+
+    VantrelAudioProcessor other;
+    other.setStateInformation (saved.getData(), (int)saved.getSize());
+    EXPECT_FLOAT_EQ (other.apvts.getRawParameterValue ("input")->load(), -1.5f);
+}
+
+namespace
+{
+// The bytes of stack a call uses, measured on a thread whose stack is painted before it starts: the
+// bytes below the top that the call leaves changed. (The thread's own start-up is measured with an
+// empty call and taken off.)
+class StackMeter
+{
+public:
+    static size_t bytesUsedBy (const std::function<void()>& call)
+    {
+        return measure (call) - measure ([] {});
+    }
+
+private:
+    static constexpr size_t stackSize = size_t (1) << 20;
+    static constexpr unsigned char paint = 0xa5;
+
+    __attribute__ ((no_sanitize ("address"))) static size_t measure (const std::function<void()>& call)
+    {
+        std::unique_ptr<unsigned char, decltype (&std::free)> stack (
+            static_cast<unsigned char*> (std::aligned_alloc (4096, stackSize)), &std::free);
+        std::memset (stack.get(), paint, stackSize);
+
+        pthread_attr_t attributes;
+        pthread_attr_init (&attributes);
+        pthread_attr_setstack (&attributes, stack.get(), stackSize);
+
+        pthread_t thread;
+        const auto run = [] (void* function) -> void*
+        {
+            (*static_cast<const std::function<void()>*> (function))();
+            return nullptr;
+        };
+
+        EXPECT_EQ (pthread_create (&thread, &attributes, run, const_cast<std::function<void()>*> (&call)), 0);
+        pthread_join (thread, nullptr);
+        pthread_attr_destroy (&attributes);
+
+        size_t untouched = 0;
+
+        while (untouched < stackSize && stack.get()[untouched] == paint)
+            ++untouched;
+
+        return stackSize - untouched;
+    }
+};
+}
+
+// The deepest text that is read, restored and then saved again (both walk the tree once per level),
+// stays far inside the smallest stack a host may call on.
+TEST (HostileState, TheDeepestTextThatIsReadNeedsLittleStack)
+{
+    VantrelAudioProcessor processor;
+    const auto deepest = blockWithText (nestedState (32));
+    juce::MemoryBlock saved;
+
+    const auto restoring =
+        StackMeter::bytesUsedBy ([&] { processor.setStateInformation (deepest.getData(), (int)deepest.getSize()); });
+    const auto saving = StackMeter::bytesUsedBy ([&] { processor.getStateInformation (saved); });
+
+    ASSERT_FLOAT_EQ (processor.apvts.getRawParameterValue ("input")->load(), -1.5f);
+    std::printf ("stack used by restoring the deepest text: %zu bytes; by saving it: %zu bytes\n", restoring, saving);
+    EXPECT_LT (restoring, 64u * 1024u);
+    EXPECT_LT (saving, 64u * 1024u);
 }
