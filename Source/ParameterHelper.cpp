@@ -1,9 +1,55 @@
 #include "ParameterHelper.h"
 
+#include <atomic>
 #include <cmath>
 
 namespace Utility
 {
+namespace
+{
+    // JUCE's AAX client hands a host's normalised value to the parameter as it comes. These keep their
+    // last value when it is not a number, so that the processor, the editor and a saved state never see
+    // one. (The framework's float parameter already limits infinities to the ends of its range.) The
+    // framework's parameters store the value in setValue, which they keep to themselves, and then call
+    // valueChanged: the last good value is put back from there.
+    class FiniteAudioParameterFloat final : public juce::AudioParameterFloat
+    {
+    public:
+        using juce::AudioParameterFloat::AudioParameterFloat;
+
+    private:
+        void valueChanged (float newValue) override
+        {
+            if (std::isnan (newValue))
+                static_cast<juce::AudioProcessorParameter&> (*this).setValue (convertTo0to1 (lastNumber));
+            else
+                lastNumber = newValue;
+        }
+
+        std::atomic<float> lastNumber{get()};
+    };
+
+    class FiniteAudioParameterBool final : public juce::AudioParameterBool
+    {
+    public:
+        using juce::AudioParameterBool::AudioParameterBool;
+
+    private:
+        // A switch keeps the normalised value it is given, infinities included.
+        void valueChanged (bool newValue) override
+        {
+            auto& parameter = static_cast<juce::AudioProcessorParameter&> (*this);
+
+            if (std::isfinite (parameter.getValue()))
+                lastState = newValue;
+            else
+                parameter.setValue (lastState ? 1.0f : 0.0f);
+        }
+
+        std::atomic<bool> lastState{get()};
+    };
+}
+
 juce::String sliderStringFromValue (float value, int /*maximumStringLength*/)
 {
     // Hosts ask for short texts, but a cut number would be misread: the limit is not applied.
@@ -77,7 +123,7 @@ ParameterHelper::descriptorToParameter (const Parameters::SliderDescriptor<float
                                 .withStringFromValueFunction (sliderStringFromValue)
                                 .withValueFromStringFunction (sliderValueFromString);
 
-    return std::make_unique<juce::AudioParameterFloat> (
+    return std::make_unique<FiniteAudioParameterFloat> (
         juce::ParameterID{descriptor.id, 0}, descriptor.name,
         juce::NormalisableRange<float>{descriptor.min, descriptor.max, descriptor.interval, descriptor.skew, false},
         descriptor.defaultValue, attributes);
@@ -90,7 +136,7 @@ ParameterHelper::descriptorToParameter (const Parameters::BooleanDescriptor& des
                                 .withStringFromValueFunction (booleanStringFromValue)
                                 .withValueFromStringFunction (booleanValueFromString);
 
-    return std::make_unique<juce::AudioParameterBool> (juce::ParameterID{descriptor.id, 0}, descriptor.name,
+    return std::make_unique<FiniteAudioParameterBool> (juce::ParameterID{descriptor.id, 0}, descriptor.name,
                                                        descriptor.defaultValue, attributes);
 }
 }

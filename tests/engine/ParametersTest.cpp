@@ -66,6 +66,50 @@ TEST (Parameters, ProcessorDeclaresSixParametersInHostOrderWithTheirRangesAndDef
     EXPECT_NE (dynamic_cast<juce::AudioParameterBool*> (parameters[5]), nullptr);
 }
 
+// JUCE's AAX client hands a host's normalised value to the parameter as it comes. One that is not a
+// number leaves the parameter, its listeners and the saved state as they were; a switch also keeps its
+// state for an infinity. (A float parameter's range limits an infinity to its nearer end.)
+TEST (Parameters, ValuesThatAreNotNumbersLeaveEveryParameterAsItWas)
+{
+    VantrelAudioProcessor processor;
+
+    for (auto* parameter : processor.getParameters())
+        parameter->setValueNotifyingHost (parameter->isBoolean() ? 1.0f : 0.3f);
+
+    juce::MemoryBlock before;
+    processor.getStateInformation (before);
+
+    const auto nan = std::numeric_limits<float>::quiet_NaN();
+    const auto infinity = std::numeric_limits<float>::infinity();
+
+    for (auto* parameter : processor.getParameters())
+    {
+        auto& ranged = dynamic_cast<juce::RangedAudioParameter&> (*parameter);
+        SCOPED_TRACE (ranged.paramID);
+        const auto value = parameter->getValue();
+        const auto raw = getParameter (processor, ranged.paramID);
+
+        std::vector<float> refused{nan};
+
+        if (parameter->isBoolean())
+            refused.insert (refused.end(), {infinity, -infinity});
+
+        for (const auto newValue : refused)
+        {
+            // As JUCE's client sets a parameter from the host: the value, then its listeners.
+            parameter->setValue (newValue);
+            parameter->sendValueChangedMessageToListeners (newValue);
+
+            EXPECT_EQ (parameter->getValue(), value) << newValue;
+            EXPECT_EQ (getParameter (processor, ranged.paramID), raw) << newValue;
+        }
+    }
+
+    juce::MemoryBlock after;
+    processor.getStateInformation (after);
+    EXPECT_EQ (after, before);
+}
+
 TEST (Parameters, FloatTextsAlwaysHaveTwoDecimalsAndIgnoreTheLengthLimit)
 {
     VantrelAudioProcessor processor;
