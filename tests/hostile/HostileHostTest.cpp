@@ -6,6 +6,7 @@
 #include "PluginInstance.h"
 
 #include <AAX_Errors.h>
+#include <AAX_IACFEffectParameters.h>
 
 #include <gtest/gtest.h>
 
@@ -23,7 +24,7 @@ namespace
 {
 using namespace aaxhost;
 
-constexpr uint32_t controlsChunkID = 0x656C636B;  // 'elck'
+constexpr uint32_t controlsChunkID = 0x656C636B; // 'elck'
 constexpr int32_t stereo = 0x00010002;
 constexpr int blockSize = 256;
 
@@ -359,4 +360,150 @@ TEST (HostileChunks, NonNumbersAndOutOfRangeValuesNeverReachTheAudio)
 
     expectValuesFiniteAndInRange (*instance);
     EXPECT_EQ (countNonFiniteOutput (*instance, 2), 0);
+}
+
+//==============================================================================
+namespace
+{
+constexpr uint32_t juceChunkID = 0x6A756365; // 'juce'
+
+// The host-side values: the data model's own texts of its parameters (three decimals of 0..1).
+std::vector<std::string> hostSideTextsOf (const PluginInstance& instance)
+{
+    std::vector<std::string> texts;
+
+    for (const auto& parameter : instance.getParameters())
+        texts.push_back (parameter.valueString);
+
+    return texts;
+}
+
+std::string stateTextOf (const PluginInstance& instance)
+{
+    const auto block = instance.getChunk (juceChunkID).data;
+    return block.size() > 9 ? std::string (block.begin() + 8, block.end() - 1) : std::string();
+}
+
+// Plays a loud sine through the instance and tells whether the output is the input unchanged.
+bool outputIsInput (PluginInstance& instance)
+{
+    const auto channels = instance.getNumOutputChannels();
+    std::vector<std::vector<float>> in ((size_t)channels, std::vector<float> (blockSize));
+    std::vector<std::vector<float>> out ((size_t)channels, std::vector<float> (blockSize));
+    std::vector<const float*> inputs;
+    std::vector<float*> outputs;
+
+    for (int c = 0; c < channels; ++c)
+    {
+        for (int i = 0; i < blockSize; ++i)
+            in[(size_t)c][(size_t)i] = 0.9f * std::sin (0.05f * (float)i);
+
+        inputs.push_back (in[(size_t)c].data());
+        outputs.push_back (out[(size_t)c].data());
+    }
+
+    instance.process (inputs.data(), outputs.data(), blockSize);
+    return in == out;
+}
+}
+
+// A host that offers no automation delegate never answers a set-value request. Values set by the host
+// or by the plug-in, and restored controls chunks, take effect at once on the host side (the data
+// model's own value texts and chunk) and in the processor (JUCE's parameters, which the framework's
+// client reports, and its chunk); the master bypass reaches the audio.
+TEST (HostileHosts, WithoutAnAutomationDelegateValuesTakeEffectAtOnceOnBothSides)
+{
+    HostOptions options;
+    options.offerAutomationDelegate = false;
+    const auto host = makeHost (options);
+    const auto source = makeInstance (*host);
+    ASSERT_NE (source, nullptr);
+
+    EXPECT_EQ (source->setNormalizedValue ("clip", 0.7), AAX_SUCCESS);
+    EXPECT_EQ (source->getParameterInfo ("clip").valueString, "0.700");
+    EXPECT_NEAR (source->getNormalizedValue ("clip"), 0.7, 1.0e-3);
+    EXPECT_NE (stateTextOf (*source).find ("<PARAM id=\"clip\" value=\"10.5\"/>"), std::string::npos)
+        << stateTextOf (*source);
+
+    const auto controls = source->getChunk (controlsChunkID);
+    EXPECT_TRUE (source->isChunkEqual (controls));
+
+    const auto target = makeInstance (*host);
+    EXPECT_FALSE (target->isChunkEqual (controls));
+    EXPECT_EQ (target->setChunk (controls), AAX_SUCCESS);
+    EXPECT_TRUE (target->isChunkEqual (controls));
+    EXPECT_EQ (hostSideTextsOf (*target), hostSideTextsOf (*source));
+    EXPECT_EQ (valuesOf (*target), valuesOf (*source));
+    EXPECT_EQ (stateTextOf (*target), stateTextOf (*source));
+
+    // The drive changes the sine; the master bypass, set by the host, hands it through unchanged.
+    EXPECT_FALSE (outputIsInput (*target));
+    EXPECT_EQ (target->setNormalizedValue ("MasterBypassID", 1.0), AAX_SUCCESS);
+    EXPECT_TRUE (outputIsInput (*target));
+}
+
+// Values that are not numbers, from the host or from a corrupt controls chunk, change no parameter
+// on either side, and no saved state holds them. The host's UpdateParameterNormalizedValue is refused
+// with AAX_ERROR_INVALID_ARGUMENT; SetParameterNormalizedValue is answered by JUCE's own override,
+// which reports success whatever the library says. (An infinity still takes one of JUCE's float
+// parameters to the end of its range: the framework's range limits it before any code of ours sees it.)
+TEST (HostileChunks, ValuesThatAreNotNumbersChangeNothingOnEitherSide)
+{
+    const auto host = makeHost();
+    const auto instance = makeInstance (*host);
+    ASSERT_NE (instance, nullptr);
+
+    for (const auto& [id, value] : std::vector<std::pair<std::string, double>>{
+             {"quality", 1.0}, {"input", 0.8}, {"output", 0.3}, {"clip", 0.6}, {"clipCurve", 0.1}, {"clipBypass", 1.0}})
+        instance->setNormalizedValue (id, value);
+
+    const auto hostSide = hostSideTextsOf (*instance);
+    const auto processorSide = valuesOf (*instance);
+    const auto state = stateTextOf (*instance);
+    const char* const ids[] = {"quality", "input", "output", "clip", "clipCurve", "clipBypass"};
+
+    for (const auto* id : ids)
+    {
+        const auto nan = std::numeric_limits<double>::quiet_NaN();
+        instance->setNormalizedValue (id, nan);
+        EXPECT_EQ (instance->updateNormalizedValue (id, nan), AAX_ERROR_INVALID_ARGUMENT) << id;
+        EXPECT_EQ (instance->setChunk (controlsChunkWith (id, nan)), AAX_SUCCESS) << id;
+    }
+
+    EXPECT_EQ (hostSideTextsOf (*instance), hostSide);
+    EXPECT_EQ (valuesOf (*instance), processorSide);
+    EXPECT_EQ (stateTextOf (*instance), state);
+
+    for (const auto* id : ids)
+        for (const auto value : {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()})
+        {
+            instance->setNormalizedValue (id, value);
+            EXPECT_EQ (instance->updateNormalizedValue (id, value), AAX_ERROR_INVALID_ARGUMENT) << id;
+            EXPECT_EQ (instance->setChunk (controlsChunkWith (id, value)), AAX_SUCCESS) << id;
+        }
+
+    EXPECT_EQ (hostSideTextsOf (*instance), hostSide);
+    EXPECT_EQ (instance->getNormalizedValue ("quality"), 1.0);
+    EXPECT_EQ (instance->getNormalizedValue ("clipBypass"), 1.0);
+    EXPECT_EQ (stateTextOf (*instance).find ("nan"), std::string::npos);
+    EXPECT_EQ (stateTextOf (*instance).find ("inf"), std::string::npos);
+}
+
+// A host that initialises an instance a second time: JUCE's client adds all of its parameters again,
+// which the data model deletes (the sanitizer build checks that nothing leaks); the parameters and
+// their values stay as they were.
+TEST (HostileHosts, ASecondInitializeKeepsTheParametersAndLeaksNothing)
+{
+    const auto host = makeHost();
+    const auto instance = makeInstance (*host);
+    ASSERT_NE (instance, nullptr);
+
+    instance->setNormalizedValue ("input", 0.75);
+    const auto values = valuesOf (*instance);
+    const auto hostSide = hostSideTextsOf (*instance);
+
+    EXPECT_EQ (instance->getEffectParameters()->Initialize (instance->getContext()), AAX_SUCCESS);
+    EXPECT_EQ (instance->getNumParameters(), 7);
+    EXPECT_EQ (valuesOf (*instance), values);
+    EXPECT_EQ (hostSideTextsOf (*instance), hostSide);
 }
