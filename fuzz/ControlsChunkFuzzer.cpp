@@ -2,9 +2,12 @@
 // client makes them (float parameters over 0..1, plus the master bypass), through CompareActiveChunk,
 // SetChunk and the parser's LoadChunk, then demands that
 //  - the parser's records stay inside what it was given (identifiers shorter than 256 bytes),
-//  - every parameter keeps a normalized value inside 0..1,
+//  - every parameter keeps a normalized value inside 0..1 (so never a NaN),
 //  - the chunk the model then writes is well-formed, compares equal to the model's own state and
 //    brings a fresh model to exactly the same values.
+// Every input runs twice: in a host without an automation delegate, where the data model applies
+// what it restores at once, and in one whose delegate answers each set-value request at once with
+// UpdateParameterNormalizedValue, as a host does.
 //
 // Input: byte 0 picks the chunk id (mostly 'elck') and whether the size field is cut short; the
 // rest is the chunk's data, which is where the host's chunk record keeps it.
@@ -14,6 +17,8 @@
 #include "AAX_CLinearTaperDelegate.h"
 #include "AAX_CNumberDisplayDelegate.h"
 #include "AAX_CParameter.h"
+#include "AAX_IACFAutomationDelegate.h"
+#include "AAX_UIDs.h"
 
 #include <cmath>
 #include <cstdint>
@@ -38,11 +43,68 @@ void check (bool condition, const char* what)
         fail (what);
 }
 
-// The parameters of the plug-in as JUCE's client registers them, plus the master bypass.
+// A host context that offers an automation delegate, which confirms every set-value request at once.
+// It lives on the stack and counts no references.
+class AutomatingHost final : public IACFUnknown
+{
+public:
+    ACFRESULT QueryInterface (acfIID iid, void** ppOut) override
+    {
+        *ppOut = iid == IID_IAAXAutomationDelegateV1 ? static_cast<AAX_IACFAutomationDelegate*> (&delegate) : nullptr;
+        return *ppOut != nullptr ? ACF_OK : ACF_E_NOINTERFACE;
+    }
+
+    acfUInt32 AddRef() override { return 1; }
+    acfUInt32 Release() override { return 1; }
+
+    class Delegate final : public AAX_IACFAutomationDelegate
+    {
+    public:
+        ACFRESULT QueryInterface (acfIID, void** ppOut) override
+        {
+            *ppOut = nullptr;
+            return ACF_E_NOINTERFACE;
+        }
+
+        acfUInt32 AddRef() override { return 1; }
+        acfUInt32 Release() override { return 1; }
+
+        AAX_Result RegisterParameter (AAX_CParamID) override { return AAX_SUCCESS; }
+        AAX_Result UnregisterParameter (AAX_CParamID) override { return AAX_SUCCESS; }
+        AAX_Result PostCurrentValue (AAX_CParamID, double) override { return AAX_SUCCESS; }
+        AAX_Result PostTouchRequest (AAX_CParamID) override { return AAX_SUCCESS; }
+        AAX_Result PostReleaseRequest (AAX_CParamID) override { return AAX_SUCCESS; }
+
+        AAX_Result PostSetValueRequest (AAX_CParamID id, double value) override
+        {
+            return model->UpdateParameterNormalizedValue (id, value, AAX_eUpdateSource_Unspecified);
+        }
+
+        AAX_Result GetTouchState (AAX_CParamID, AAX_CBoolean* touched) override
+        {
+            *touched = 0;
+            return AAX_SUCCESS;
+        }
+
+        AAX_IEffectParameters* model = nullptr;
+    };
+
+    Delegate delegate;
+};
+
+// The parameters of the plug-in as JUCE's client registers them, plus the master bypass; initialised
+// with the given host context, or with none.
 class DataModel : public AAX_CEffectParameters
 {
 public:
-    DataModel() { check (Initialize (nullptr) == AAX_SUCCESS, "Initialize failed"); }
+    explicit DataModel (AutomatingHost* host)
+    {
+        if (host != nullptr)
+            host->delegate.model = this;
+
+        check (Initialize (host) == AAX_SUCCESS, "Initialize failed");
+    }
+
     ~DataModel() override { Uninitialize(); }
 
     AAX_Result EffectInit() override
@@ -114,6 +176,38 @@ void checkParserRecords (const AAX_CChunkDataParser& parser, int32_t dataSize)
         check ((int32_t)std::strlen (record.mId.Get()) < dataSize, "record identifier longer than the chunk");
     }
 }
+
+// Restores the chunk into a model in the given host (none: a host without an automation delegate),
+// saves the model's own chunk and restores that into a fresh model in the same kind of host.
+void checkModel (const AAX_SPlugInChunk* chunk, AutomatingHost* host)
+{
+    DataModel model (host);
+    AAX_CBoolean equal = 2;
+    check (model.CompareActiveChunk (chunk, &equal) == AAX_SUCCESS, "CompareActiveChunk failed");
+    check (equal == 0 || equal == 1, "CompareActiveChunk answered neither equal nor different");
+
+    const auto setResult = model.SetChunk (chunk->fChunkID, chunk);
+    check (setResult == (chunk->fChunkID == controlsChunkID ? AAX_SUCCESS : AAX_ERROR_INVALID_CHUNK_ID),
+           "SetChunk answered an unexpected result");
+    checkValuesInRange (model);
+
+    auto saved = model.saveChunk();
+    auto* savedChunk = reinterpret_cast<AAX_SPlugInChunk*> (saved.data());
+
+    check (model.CompareActiveChunk (savedChunk, &equal) == AAX_SUCCESS && equal == 1,
+           "the model's own chunk does not compare equal to it");
+
+    AutomatingHost freshHost;
+    DataModel fresh (host != nullptr ? &freshHost : nullptr);
+    check (fresh.SetChunk (controlsChunkID, savedChunk) == AAX_SUCCESS, "restoring a saved chunk failed");
+
+    if (fresh.normalizedValues() != model.normalizedValues())
+    {
+        // The master bypass is not in the chunk: both must be at its default anyway, since no chunk
+        // restores it.
+        fail ("a saved chunk did not restore the values it was saved from");
+    }
+}
 }
 
 extern "C" int LLVMFuzzerTestOneInput (const uint8_t* data, size_t size)
@@ -163,30 +257,10 @@ extern "C" int LLVMFuzzerTestOneInput (const uint8_t* data, size_t size)
         parser.FindDouble (nullptr, &unused);
     }
 
-    DataModel model;
-    AAX_CBoolean equal = 2;
-    check (model.CompareActiveChunk (chunk, &equal) == AAX_SUCCESS, "CompareActiveChunk failed");
-    check (equal == 0 || equal == 1, "CompareActiveChunk answered neither equal nor different");
-
-    const auto setResult = model.SetChunk (chunk->fChunkID, chunk);
-    check (setResult == (chunk->fChunkID == controlsChunkID ? AAX_SUCCESS : AAX_ERROR_INVALID_CHUNK_ID),
-           "SetChunk answered an unexpected result");
-    checkValuesInRange (model);
-
-    auto saved = model.saveChunk();
-    auto* savedChunk = reinterpret_cast<AAX_SPlugInChunk*> (saved.data());
-
-    check (model.CompareActiveChunk (savedChunk, &equal) == AAX_SUCCESS && equal == 1,
-           "the model's own chunk does not compare equal to it");
-
-    DataModel fresh;
-    check (fresh.SetChunk (controlsChunkID, savedChunk) == AAX_SUCCESS, "restoring a saved chunk failed");
-
-    if (fresh.normalizedValues() != model.normalizedValues())
+    for (const auto withAutomation : {false, true})
     {
-        // The master bypass is not in the chunk: both must be at its default anyway, since no chunk
-        // restores it.
-        fail ("a saved chunk did not restore the values it was saved from");
+        AutomatingHost host;
+        checkModel (chunk, withAutomation ? &host : nullptr);
     }
 
     return 0;

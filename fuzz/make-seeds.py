@@ -48,6 +48,11 @@ write("processor_state", "length-too-long", b"\x01" + state_block(state_text(def
 write("processor_state", "length-negative", b"\x01" + state_block(state_text(defaults), declared=-5))
 write("processor_state", "nested", b"\x00" + (DECLARATION + "<VantrelParameters><PARAM id=\"input\" value=\"2\"><PARAM id=\"clip\" value=\"3\"/></PARAM></VantrelParameters>").encode())
 write("processor_state", "escaped", b"\x00" + (DECLARATION + "<VantrelParameters><PARAM id=\"in&#112;ut\" value=\"&#52;.5\"/><!-- c --><![CDATA[x]]></VantrelParameters>").encode())
+write("processor_state", "repeated-attribute", b"\x00" + (DECLARATION + '<VantrelParameters><PARAM id="clipCurve" value="abc" value="40.0"/></VantrelParameters>').encode())
+write("processor_state", "unquoted-value", b"\x00" + (DECLARATION + '<VantrelParameters><PARAM id=input value=5.0/></VantrelParameters>').encode())
+write("processor_state", "long-character-reference", b"\x00" + (DECLARATION + '<VantrelParameters><PARAM id="input" value="&#x000000002d;3.5"/></VantrelParameters>').encode())
+write("processor_state", "nested-32-levels", b"\x00" + (DECLARATION + '<VantrelParameters><PARAM id="input" value="-1.5"/>' + "<a>" * 31 + "</a>" * 31 + "</VantrelParameters>").encode())
+write("processor_state", "many-unknown-children", b"\x00" + state_text(defaults + [(f"other{i}", str(i)) for i in range(60)]))
 
 
 # controls_chunk_fuzzer: byte 0 = mode (0: 'elck', size as given), the rest is the chunk's data.
@@ -79,6 +84,12 @@ write("controls_chunk", "hostile-values", b"\x00" + chunk([
     record("d_", "output", struct.pack(">d", float("inf"))),
     record("d_", "clip", struct.pack(">d", -1e308)),
     record("d_", "clipCurve", struct.pack(">d", 5e-324)),
+]))
+write("controls_chunk", "not-numbers", b"\x00" + chunk([
+    record("d_", "quality", struct.pack(">d", float("-inf"))),
+    record("d_", "input", struct.pack(">d", float("nan"))),
+    record("d_", "output", struct.pack(">d", 0.25)),
+    record("d_", "clipBypass", struct.pack(">d", float("inf"))),
 ]))
 write("controls_chunk", "marker-only", b"\x00" + b"\x01\x01\x01\x01")
 write("controls_chunk", "no-marker", b"\x00" + b"\x02\x01\x01\x01" + b"".join(doubles))
