@@ -301,6 +301,18 @@ TEST (HostileState, TextsNestedUpTo32LevelsAreReadDeeperOnesAreNot)
 
 namespace
 {
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool builtWithAddressSanitizer = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool builtWithAddressSanitizer = true;
+#else
+constexpr bool builtWithAddressSanitizer = false;
+#endif
+#else
+constexpr bool builtWithAddressSanitizer = false;
+#endif
+
 // The bytes of stack a call uses, measured on a thread whose stack is painted before it starts: the
 // bytes below the top that the call leaves changed. (The thread's own start-up is measured with an
 // empty call and taken off.)
@@ -361,6 +373,10 @@ TEST (HostileState, TheDeepestTextThatIsReadNeedsLittleStack)
 
     ASSERT_FLOAT_EQ (processor.apvts.getRawParameterValue ("input")->load(), -1.5f);
     std::printf ("stack used by restoring the deepest text: %zu bytes; by saving it: %zu bytes\n", restoring, saving);
-    EXPECT_LT (restoring, 64u * 1024u);
-    EXPECT_LT (saving, 64u * 1024u);
+
+    // About 11 KB and 5 KB in the plain build. AddressSanitizer's redzones make each frame several
+    // times larger (without its fake stacks, restoring takes about 56 KB).
+    constexpr size_t bound = (builtWithAddressSanitizer ? 4 : 1) * 64 * 1024;
+    EXPECT_LT (restoring, bound);
+    EXPECT_LT (saving, bound);
 }
