@@ -55,32 +55,45 @@ std::unique_ptr<PluginInstance> makeInstance (Host& host, int32_t stemFormat = s
     return host.createInstance (host.getDescription().effects.front(), *component, {48000.0, blockSize});
 }
 
+// One block of a sine on every channel of an instance, and room for what the instance makes of it.
+struct SineBlock
+{
+    explicit SineBlock (const PluginInstance& instance)
+        : in ((size_t)instance.getNumOutputChannels(), std::vector<float> (blockSize))
+        , out (in)
+    {
+        for (size_t c = 0; c < in.size(); ++c)
+        {
+            inputs.push_back (in[c].data());
+            outputs.push_back (out[c].data());
+        }
+    }
+
+    void process (PluginInstance& instance, float amplitude, int firstSample)
+    {
+        for (auto& channel : in)
+            for (int i = 0; i < blockSize; ++i)
+                channel[(size_t)i] = amplitude * std::sin (0.05f * (float)(firstSample + i));
+
+        instance.process (inputs.data(), outputs.data(), blockSize);
+    }
+
+    std::vector<std::vector<float>> in, out;
+    std::vector<const float*> inputs;
+    std::vector<float*> outputs;
+};
+
 // Plays a loud sine through the instance and counts the output samples that are not finite.
 int countNonFiniteOutput (PluginInstance& instance, int numBlocks = 20)
 {
-    const auto channels = instance.getNumOutputChannels();
-    std::vector<std::vector<float>> in ((size_t)channels, std::vector<float> (blockSize));
-    std::vector<std::vector<float>> out ((size_t)channels, std::vector<float> (blockSize));
-    std::vector<const float*> inputs;
-    std::vector<float*> outputs;
-
-    for (int c = 0; c < channels; ++c)
-    {
-        inputs.push_back (in[(size_t)c].data());
-        outputs.push_back (out[(size_t)c].data());
-    }
-
+    SineBlock sine (instance);
     int nonFinite = 0;
 
     for (int block = 0; block < numBlocks; ++block)
     {
-        for (auto& channel : in)
-            for (int i = 0; i < blockSize; ++i)
-                channel[(size_t)i] = 1.5f * std::sin (0.05f * (float)(block * blockSize + i));
+        sine.process (instance, 1.5f, block * blockSize);
 
-        instance.process (inputs.data(), outputs.data(), blockSize);
-
-        for (const auto& channel : out)
+        for (const auto& channel : sine.out)
             for (const auto sample : channel)
                 if (!std::isfinite (sample))
                     ++nonFinite;
@@ -236,6 +249,15 @@ std::vector<double> valuesOf (const PluginInstance& instance)
     return values;
 }
 
+// Sets every parameter of the plug-in away from its default, as the host does (and answers the
+// plug-in's requests).
+void changeEveryParameter (PluginInstance& instance)
+{
+    for (const auto& [id, value] : std::vector<std::pair<std::string, double>>{
+             {"quality", 1.0}, {"input", 0.8}, {"output", 0.3}, {"clip", 0.6}, {"clipCurve", 0.1}, {"clipBypass", 1.0}})
+        instance.setNormalizedValue (id, value);
+}
+
 std::vector<char> bigEndianDouble (double value)
 {
     uint64_t bits = 0;
@@ -274,12 +296,7 @@ TEST (HostileChunks, EveryTruncationOfBothChunks)
     const auto source = makeInstance (*host);
     ASSERT_NE (source, nullptr);
 
-    for (const auto& [id, value] : std::vector<std::pair<std::string, double>>{
-             {"quality", 1.0}, {"input", 0.8}, {"output", 0.3}, {"clip", 0.6}, {"clipCurve", 0.1}, {"clipBypass", 1.0}})
-    {
-        source->setNormalizedValue (id, value);
-        source->serviceAutomation();
-    }
+    changeEveryParameter (*source);
 
     const auto saved = source->getChunks();
     ASSERT_EQ (saved.size(), 2u);
@@ -384,26 +401,12 @@ std::string stateTextOf (const PluginInstance& instance)
     return block.size() > 9 ? std::string (block.begin() + 8, block.end() - 1) : std::string();
 }
 
-// Plays a loud sine through the instance and tells whether the output is the input unchanged.
+// Plays a sine through the instance and tells whether the output is the input unchanged.
 bool outputIsInput (PluginInstance& instance)
 {
-    const auto channels = instance.getNumOutputChannels();
-    std::vector<std::vector<float>> in ((size_t)channels, std::vector<float> (blockSize));
-    std::vector<std::vector<float>> out ((size_t)channels, std::vector<float> (blockSize));
-    std::vector<const float*> inputs;
-    std::vector<float*> outputs;
-
-    for (int c = 0; c < channels; ++c)
-    {
-        for (int i = 0; i < blockSize; ++i)
-            in[(size_t)c][(size_t)i] = 0.9f * std::sin (0.05f * (float)i);
-
-        inputs.push_back (in[(size_t)c].data());
-        outputs.push_back (out[(size_t)c].data());
-    }
-
-    instance.process (inputs.data(), outputs.data(), blockSize);
-    return in == out;
+    SineBlock sine (instance);
+    sine.process (instance, 0.9f, 0);
+    return sine.out == sine.in;
 }
 }
 
@@ -453,9 +456,7 @@ TEST (HostileChunks, ValuesThatAreNotNumbersChangeNothingOnEitherSide)
     const auto instance = makeInstance (*host);
     ASSERT_NE (instance, nullptr);
 
-    for (const auto& [id, value] : std::vector<std::pair<std::string, double>>{
-             {"quality", 1.0}, {"input", 0.8}, {"output", 0.3}, {"clip", 0.6}, {"clipCurve", 0.1}, {"clipBypass", 1.0}})
-        instance->setNormalizedValue (id, value);
+    changeEveryParameter (*instance);
 
     const auto hostSide = hostSideTextsOf (*instance);
     const auto processorSide = valuesOf (*instance);
