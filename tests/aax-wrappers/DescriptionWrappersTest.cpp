@@ -233,9 +233,9 @@ TEST (DescriptionWrappers, FeaturePropertiesReachTheCaller)
     EXPECT_EQ (featureProperties.refCount, 0);
 
     // A failed acquisition gives no object.
-    host.descriptionHost.acquireResult = AAX_ERROR_UNIMPLEMENTED;
+    host.descriptionHost.answer = AAX_ERROR_UNIMPLEMENTED;
     EXPECT_EQ (collection.DescriptionHost()->AcquireFeatureProperties (AAXATTR_ClientFeature_StemFormat), nullptr);
-    host.descriptionHost.acquireResult = AAX_SUCCESS;
+    host.descriptionHost.answer = AAX_SUCCESS;
     host.descriptionHost.featureInfo = nullptr;
     EXPECT_EQ (collection.DescriptionHost()->AcquireFeatureProperties (AAXATTR_ClientFeature_StemFormat), nullptr);
 }

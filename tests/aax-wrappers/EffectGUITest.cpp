@@ -2,7 +2,7 @@
 #include "AAX_CEffectGUI.h"
 #include "AAX_CString.h"
 #include "AAX_IACFEffectParameters.h"
-#include "FakeInstanceHost.h"
+#include "FakeHost.h"
 
 #include <gtest/gtest.h>
 
@@ -16,17 +16,15 @@ std::vector<std::string> Strings (std::initializer_list<std::string> texts)
 }
 
 /** The data model as the host hands it to the GUI: a number of parameters with identifiers "p0", "p1", ... */
-class EffectParameters : public AAX_IACFEffectParameters, public Object
+class EffectParameters : public HostObject<AAX_IACFEffectParameters>
 {
 public:
     EffectParameters (CallLog& logToUse, int32_t count)
-        : Object (logToUse, "parameters")
+        : HostObject (logToUse, "parameters")
         , numParameters (count)
     {
-        Offer (IID_IAAXEffectParametersV1, static_cast<AAX_IACFEffectParameters*> (this));
+        Offer (IID_IAAXEffectParametersV1, self);
     }
-
-    FAKE_HOST_UNKNOWN()
 
     AAX_Result GetNumberOfParameters (int32_t* count) const override
     {
@@ -121,12 +119,7 @@ private:
 
 std::vector<std::string> GUIEvents (const CallLog& log)
 {
-    std::vector<std::string> events;
-
-    for (const auto& call : log.On ("gui"))
-        events.push_back (call.operation + (call.arguments.empty() ? "" : " " + call.arguments[0]));
-
-    return events;
+    return log.Summary ("gui");
 }
 
 /** The controller object the host hands to Initialize: it also leads to the data model and the transport. */

@@ -6,7 +6,7 @@
 #include "AAX_VPageTable.h"
 #include "AAX_VTransport.h"
 #include "AAX_VViewContainer.h"
-#include "FakeInstanceHost.h"
+#include "FakeHost.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 #include "AAX_CChunkDataParser.h"
-#include "FakeHost.h"
+#include "ScopedHostServices.h"
+#include "TestEffect.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <limits>
 
-using aaxtest::FakeHostContext;
 using aaxtest::TestEffect;
 
 namespace
@@ -38,24 +38,9 @@ struct ChunkBuffer
     std::vector<unsigned char> storage;
 };
 
-struct Model
+struct Model : aaxtest::InitializedEffect
 {
-    explicit Model (std::vector<TestEffect::Spec> specs)
-        : effect (new TestEffect (std::move (specs)))
-    {
-        effect->AddRef();
-        context.automation.echoTo = effect;
-        effect->Initialize (&context);
-    }
-
-    ~Model() { effect->Release(); }
-
-    double value (const char* id)
-    {
-        double v = -1.0;
-        effect->GetParameterNormalizedValue (id, &v);
-        return v;
-    }
+    using InitializedEffect::InitializedEffect;
 
     std::vector<unsigned char> save()
     {
@@ -65,9 +50,6 @@ struct Model
         EXPECT_EQ (effect->GetChunk (kElck, buffer.chunk()), AAX_SUCCESS);
         return buffer.dataBytes();
     }
-
-    FakeHostContext context;
-    TestEffect* effect;
 };
 
 void AppendRecord (std::vector<unsigned char>& bytes, const std::string& tagAndId,
@@ -172,8 +154,8 @@ TEST (ControlsChunk, OtherChunkIdsAreRefused)
 
 TEST (ControlsChunk, OverflowIsTracedAndRefused)
 {
-    aaxtest::FakeServicesHost host (3);
-    const aaxtest::ScopedHostServices services (&host);
+    FakeHost::ServicesHost host (3);
+    const FakeHost::ScopedHostServices services (host);
 
     AAX_CChunkDataParser parser;
     parser.AddDouble ("drive", 0.5);
@@ -183,10 +165,12 @@ TEST (ControlsChunk, OverflowIsTracedAndRefused)
     EXPECT_EQ (parser.GetChunkData (buffer.chunk(), 19), -333);
     EXPECT_EQ (buffer.chunk()->fSize, 12345); // left as supplied
 
-    ASSERT_EQ (host.services.traces.size(), 1u);
-    EXPECT_EQ (host.services.traces[0].priority, 0x8000000);
-    EXPECT_EQ (host.services.traces[0].message,
-               "AAX_CChunkDataParser::GetChunkData ERROR: aborting: chunk data will overflow buffer");
+    const auto traces = host.log.Of ("Trace");
+    ASSERT_EQ (traces.size(), 1u);
+    EXPECT_EQ (traces[0].arguments,
+               (std::vector<std::string>{
+                   std::to_string (0x8000000),
+                   "AAX_CChunkDataParser::GetChunkData ERROR: aborting: chunk data will overflow buffer"}));
 
     EXPECT_EQ (parser.GetChunkData (buffer.chunk(), 3), -333);
 }

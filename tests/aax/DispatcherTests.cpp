@@ -2,7 +2,7 @@
 #include "AAX_CMutex.h"
 #include "AAX_CNumberDisplayDelegate.h"
 #include "AAX_CPacketDispatcher.h"
-#include "FakeHost.h"
+#include "TestEffect.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 #include <stdexcept>
 #include <thread>
 
-using aaxtest::FakeHostContext;
+using aaxtest::InitializedEffect;
 using aaxtest::TestEffect;
 
 namespace
@@ -30,26 +30,6 @@ std::vector<unsigned char> BytesOf (int32_t value)
     std::memcpy (bytes.data(), &value, sizeof (value));
     return bytes;
 }
-
-struct InitializedEffect
-{
-    explicit InitializedEffect (std::vector<TestEffect::Spec> specs)
-        : effect (new TestEffect (std::move (specs)))
-    {
-        effect->AddRef();
-        context.automation.echoTo = effect;
-        effect->Initialize (&context);
-    }
-
-    ~InitializedEffect()
-    {
-        effect->Uninitialize();
-        effect->Release();
-    }
-
-    FakeHostContext context;
-    TestEffect* effect;
-};
 }
 
 TEST (PacketDispatcher, NewRegistrationIsDirtyAndPostedOnce)
@@ -133,7 +113,7 @@ TEST (PacketDispatcher, LastPostResultIsReturned)
 {
     InitializedEffect model ({{"a", 0.5f}});
     model.effect->Dispatcher().RegisterPacket ("a", 3);
-    model.context.controller.postResult = AAX_ERROR_POST_PACKET_FAILED;
+    model.context.controller.answer = AAX_ERROR_POST_PACKET_FAILED;
 
     EXPECT_EQ (model.effect->GenerateCoefficients(), AAX_ERROR_POST_PACKET_FAILED);
     EXPECT_EQ (model.effect->GenerateCoefficients(), AAX_SUCCESS); // the dirty flag went anyway

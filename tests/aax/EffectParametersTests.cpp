@@ -3,7 +3,7 @@
 #include "AAX_CNumberDisplayDelegate.h"
 #include "AAX_UIDs.h"
 #include "AAX_VPageTable.h"
-#include "FakeHost.h"
+#include "TestEffect.h"
 
 #include <gtest/gtest.h>
 
@@ -12,34 +12,11 @@
 #include <utility>
 #include <vector>
 
-using aaxtest::FakeHostContext;
 using aaxtest::TestEffect;
 
 namespace
 {
-struct Model
-{
-    explicit Model (std::vector<TestEffect::Spec> specs, bool hostAutomation = true)
-        : context (hostAutomation)
-        , effect (new TestEffect (std::move (specs)))
-    {
-        effect->AddRef();
-        context.automation.echoTo = effect;
-        EXPECT_EQ (effect->Initialize (&context), AAX_SUCCESS);
-    }
-
-    ~Model() { effect->Release(); }
-
-    double value (const char* id)
-    {
-        double v = -1.0;
-        effect->GetParameterNormalizedValue (id, &v);
-        return v;
-    }
-
-    FakeHostContext context;
-    TestEffect* effect;
-};
+using Model = aaxtest::InitializedEffect;
 
 /** Calls a data-model operation through the host's view: a position in the interface's table. */
 template <typename Result, typename... Args>
@@ -308,22 +285,25 @@ TEST (EffectParameters, RelativeChangesAreClampedToTheUnitRange)
 TEST (EffectParameters, RequestRoadGoesThroughTheHost)
 {
     Model model ({{"drive", 0.5f}});
-    auto& host = model.context.automation;
-    host.echoTo = nullptr; // a host that has not answered yet
-    host.clear();
+    model.context.automation.confirmTo = nullptr; // a host that has not answered yet
+    auto& log = model.context.log;
+    log.Clear();
 
     EXPECT_EQ (model.effect->SetParameterNormalizedValue ("drive", 0.75), AAX_SUCCESS);
-    EXPECT_EQ (host.calls, (std::vector<std::string>{"touch drive", "request drive", "release drive"}));
+    EXPECT_EQ (
+        log.Summary ("automation"),
+        (std::vector<std::string>{"PostTouchRequest drive", "PostSetValueRequest drive", "PostReleaseRequest drive"}));
     EXPECT_DOUBLE_EQ (model.value ("drive"), 0.5);
 
     EXPECT_EQ (model.effect->UpdateParameterNormalizedValue ("drive", 0.75, AAX_eUpdateSource_Unspecified),
                AAX_SUCCESS);
     EXPECT_DOUBLE_EQ (model.value ("drive"), 0.75);
 
-    host.clear();
+    log.Clear();
     EXPECT_EQ (model.effect->TouchParameter ("drive"), AAX_SUCCESS);
     EXPECT_EQ (model.effect->ReleaseParameter ("drive"), AAX_SUCCESS);
-    EXPECT_EQ (host.calls, (std::vector<std::string>{"touch drive", "release drive"}));
+    EXPECT_EQ (log.Summary ("automation"),
+               (std::vector<std::string>{"PostTouchRequest drive", "PostReleaseRequest drive"}));
 }
 
 TEST (EffectParameters, UpdatesCountOnlyRealChangesButAlwaysMarkPackets)
@@ -407,9 +387,9 @@ TEST (EffectParameters, ResetFieldDataZeroesAndUninitializeUnregisters)
     EXPECT_EQ (field[5], 0);
     EXPECT_EQ (field[6], 0xAB);
 
-    model.context.automation.clear();
+    model.context.log.Clear();
     EXPECT_EQ (model.effect->Uninitialize(), AAX_SUCCESS);
-    EXPECT_EQ (model.context.automation.calls, std::vector<std::string>{"unregister drive"});
+    EXPECT_EQ (model.context.log.Summary ("automation"), std::vector<std::string>{"UnregisterParameter drive"});
     EXPECT_EQ (model.effect->Controller(), nullptr);
 
     int32_t count = 5;
@@ -422,17 +402,17 @@ TEST (EffectParameters, ASecondInitializeMovesTheParametersToTheNewHost)
     // A host that initialises again without uninitialising: the parameters of the first round must
     // not keep pointing at the automation wrapper that the second round replaces.
     Model model ({{"drive", 0.5f}});
-    model.context.automation.clear();
+    model.context.log.Clear();
 
-    FakeHostContext second;
-    second.automation.echoTo = model.effect;
-    EXPECT_EQ (model.effect->Initialize (&second), AAX_SUCCESS);
-    EXPECT_EQ (model.context.automation.calls, std::vector<std::string>{"unregister drive"});
+    FakeHost::InstanceContext second;
+    second.automation.confirmTo = model.effect;
+    EXPECT_EQ (model.effect->Initialize (second.context.AsUnknown()), AAX_SUCCESS);
+    EXPECT_EQ (model.context.log.Summary ("automation"), std::vector<std::string>{"UnregisterParameter drive"});
 
-    second.automation.clear();
+    second.log.Clear();
     EXPECT_EQ (model.effect->TouchParameter ("drive"), AAX_SUCCESS);
-    EXPECT_EQ (second.automation.calls, std::vector<std::string>{"touch drive"});
-    EXPECT_EQ (model.context.automation.calls, std::vector<std::string>{"unregister drive"});
+    EXPECT_EQ (second.log.Summary ("automation"), std::vector<std::string>{"PostTouchRequest drive"});
+    EXPECT_EQ (model.context.log.Summary ("automation"), std::vector<std::string>{"UnregisterParameter drive"});
 
     EXPECT_EQ (model.effect->Uninitialize(), AAX_SUCCESS);
 }

@@ -2,7 +2,7 @@
 #include "AAX_CNumberDisplayDelegate.h"
 #include "AAX_CParameter.h"
 #include "AAX_VAutomationDelegate.h"
-#include "FakeHost.h"
+#include "ScopedHostServices.h"
 
 #include <gtest/gtest.h>
 
@@ -25,12 +25,24 @@ std::unique_ptr<FloatParameter> MakeParameter (const char* identifier = "gain", 
 struct AutomatedParameter
 {
     AutomatedParameter()
-        : wrapper (&hostDelegate)
+        : wrapper (hostDelegate.AsUnknown())
     {
         parameter->SetAutomationDelegate (&wrapper);
     }
 
-    aaxtest::FakeAutomationDelegate hostDelegate;
+    /** What the host was asked, in order, since the last look. */
+    std::vector<std::string> Calls()
+    {
+        auto calls = log.Summary ("automation");
+        log.Clear();
+        return calls;
+    }
+
+    /** The value of the last set-value request. */
+    std::string LastRequestedValue() const { return log.Of ("PostSetValueRequest").back().arguments[1]; }
+
+    FakeHost::CallLog log;
+    FakeHost::AutomationDelegate hostDelegate{log, "automation"};
     AAX_VAutomationDelegate wrapper;
     std::unique_ptr<FloatParameter> parameter = MakeParameter();
 };
@@ -38,29 +50,30 @@ struct AutomatedParameter
 
 TEST (FloatParameter, LongIdentifierIsCutTo31CharactersWithOneAssertion)
 {
-    aaxtest::FakeServicesHost host (3);
-    const aaxtest::ScopedHostServices services (&host);
+    FakeHost::ServicesHost host (3);
+    const FakeHost::ScopedHostServices services (host);
 
     const std::string identifier (40, 'p');
     const auto parameter = MakeParameter (identifier.c_str());
 
     EXPECT_EQ (std::string (parameter->Identifier()), std::string (31, 'p'));
-    ASSERT_EQ (host.services.assertions.size(), 1u);
-    EXPECT_EQ (host.services.assertions[0].expression, "len < eParemeterDefaultMaxIdentifierSize");
-    EXPECT_EQ (host.services.assertions[0].flags, 1);
+    const auto reports = host.log.Of ("HandleAssertFailure");
+    ASSERT_EQ (reports.size(), 1u);
+    EXPECT_EQ (reports[0].arguments[2], "len < eParemeterDefaultMaxIdentifierSize");
+    EXPECT_EQ (reports[0].arguments[3], "1");
 
-    const auto& file = host.services.assertions[0].file;
+    const auto& file = reports[0].arguments[0];
     EXPECT_EQ (file.substr (file.size() - std::string ("Interfaces/AAX_CParameter.h").size()),
                "Interfaces/AAX_CParameter.h");
 
     // A copy of the value keeps the cut identifier without a further report.
     const std::unique_ptr<AAX_IParameterValue> value (parameter->CloneValue());
     EXPECT_EQ (std::string (value->Identifier()), std::string (31, 'p'));
-    EXPECT_EQ (host.services.assertions.size(), 1u);
+    EXPECT_EQ (host.log.Of ("HandleAssertFailure").size(), 1u);
 
     const auto exact = MakeParameter (std::string (31, 'q').c_str());
     EXPECT_EQ (std::string (exact->Identifier()), std::string (31, 'q'));
-    EXPECT_EQ (host.services.assertions.size(), 1u);
+    EXPECT_EQ (host.log.Of ("HandleAssertFailure").size(), 1u);
 }
 
 TEST (FloatParameter, ConstructionGivesDefaultsAndStepCount)
@@ -77,16 +90,16 @@ TEST (FloatParameter, ConstructionGivesDefaultsAndStepCount)
 
 TEST (FloatParameter, ZeroStepsIsReportedAndIgnored)
 {
-    aaxtest::FakeServicesHost host (3);
-    const aaxtest::ScopedHostServices services (&host);
+    FakeHost::ServicesHost host (3);
+    const FakeHost::ScopedHostServices services (host);
 
     const auto parameter = MakeParameter();
     parameter->SetNumberOfSteps (2);
     parameter->SetNumberOfSteps (0);
 
     EXPECT_EQ (parameter->GetNumberOfSteps(), 2u);
-    ASSERT_EQ (host.services.assertions.size(), 1u);
-    EXPECT_EQ (host.services.assertions[0].expression, "0 < numSteps");
+    ASSERT_EQ (host.log.Of ("HandleAssertFailure").size(), 1u);
+    EXPECT_EQ (host.log.Of ("HandleAssertFailure")[0].arguments[2], "0 < numSteps");
 }
 
 TEST (FloatParameter, ShortenedNames)
@@ -163,49 +176,43 @@ TEST (FloatParameter, WithAutomationDelegateTheHostDecides)
 {
     AutomatedParameter automated;
     auto& parameter = *automated.parameter;
-    auto& host = automated.hostDelegate;
-    EXPECT_EQ (host.calls, std::vector<std::string>{"register gain"});
-    host.clear();
+    EXPECT_EQ (automated.Calls(), std::vector<std::string>{"RegisterParameter gain"});
 
     parameter.SetNormalizedValue (0.75);
 
-    EXPECT_EQ (host.calls, (std::vector<std::string>{"touch gain", "request gain", "release gain"}));
-    EXPECT_DOUBLE_EQ (host.values[1], 0.75);
+    EXPECT_EQ (automated.LastRequestedValue(), "0.75");
+    EXPECT_EQ (automated.Calls(), (std::vector<std::string>{"PostTouchRequest gain", "PostSetValueRequest gain",
+                                                            "PostReleaseRequest gain"}));
     EXPECT_DOUBLE_EQ (parameter.GetNormalizedValue(), 0.25); // not applied until the host answers
 
-    host.clear();
     parameter.UpdateNormalizedValue (0.75);
     EXPECT_DOUBLE_EQ (parameter.GetNormalizedValue(), 0.75);
-    EXPECT_EQ (host.calls, std::vector<std::string>{"current gain"});
+    EXPECT_EQ (automated.Calls(), std::vector<std::string>{"PostCurrentValue gain"});
 
-    host.clear();
     parameter.UpdateNormalizedValue (0.75); // unchanged: nothing reported
-    EXPECT_TRUE (host.calls.empty());
+    EXPECT_TRUE (automated.Calls().empty());
 
     automated.parameter.reset();
-    EXPECT_EQ (host.calls, std::vector<std::string>{"unregister gain"});
+    EXPECT_EQ (automated.Calls(), std::vector<std::string>{"UnregisterParameter gain"});
 }
 
 TEST (FloatParameter, TaperChangeMakesTheNextUpdateReport)
 {
     AutomatedParameter automated;
     auto& parameter = *automated.parameter;
-    auto& host = automated.hostDelegate;
 
     AAX_CLinearTaperDelegate<float, 0> wider (0.0f, 2.0f);
     parameter.SetTaperDelegate (wider, true);
 
     // The real value 0.25 stays: requested at its new normalized position.
-    EXPECT_EQ (host.calls.back(), "release gain");
-    EXPECT_DOUBLE_EQ (host.values[host.values.size() - 2], 0.125);
+    EXPECT_EQ (automated.LastRequestedValue(), "0.125");
+    EXPECT_EQ (automated.Calls().back(), "PostReleaseRequest gain");
 
-    host.clear();
     parameter.UpdateNormalizedValue (0.125); // the same value, still reported once
-    EXPECT_EQ (host.calls, std::vector<std::string>{"current gain"});
+    EXPECT_EQ (automated.Calls(), std::vector<std::string>{"PostCurrentValue gain"});
 
-    host.clear();
     parameter.UpdateNormalizedValue (0.125);
-    EXPECT_TRUE (host.calls.empty());
+    EXPECT_TRUE (automated.Calls().empty());
 }
 
 TEST (FloatParameter, TaperChangeWithoutPreservingKeepsThePosition)

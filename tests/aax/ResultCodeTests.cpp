@@ -1,7 +1,7 @@
 #include "AAX_CheckedResult.h"
 #include "AAX_Errors.h"
 #include "AAX_Exception.h"
-#include "FakeHost.h"
+#include "ScopedHostServices.h"
 
 #include <gtest/gtest.h>
 
@@ -92,19 +92,19 @@ TEST (Exceptions, WhatTextCarriesFunctionAndLineOnlyWhenGiven)
 
 TEST (CheckedResult, SuccessPassesWithoutTrace)
 {
-    aaxtest::FakeServicesHost host (3);
-    const aaxtest::ScopedHostServices services (&host);
+    FakeHost::ServicesHost host (3);
+    const FakeHost::ScopedHostServices services (host);
 
     AAX_CheckedResult result (AAX_SUCCESS);
     EXPECT_NO_THROW (result.Check());
     EXPECT_NO_THROW (result = AAX_SUCCESS);
-    EXPECT_TRUE (host.services.traces.empty());
+    EXPECT_TRUE (host.log.Of ("Trace").empty());
 }
 
 TEST (CheckedResult, FailureIsTracedThrownAndCleared)
 {
-    aaxtest::FakeServicesHost host (3);
-    const aaxtest::ScopedHostServices services (&host);
+    FakeHost::ServicesHost host (3);
+    const FakeHost::ScopedHostServices services (host);
 
     AAX_CheckedResult result (AAX_ERROR_NULL_OBJECT);
 
@@ -119,9 +119,11 @@ TEST (CheckedResult, FailureIsTracedThrownAndCleared)
         EXPECT_EQ (error.What(), "AAX_ERROR_NULL_OBJECT (-20004)");
     }
 
-    ASSERT_EQ (host.services.traces.size(), 1u);
-    EXPECT_EQ (host.services.traces[0].priority, 0x4000000);
-    EXPECT_EQ (host.services.traces[0].message, "AAX_CheckedResult - throwing AAX_ERROR_NULL_OBJECT (-20004)");
+    const auto traces = host.log.Of ("Trace");
+    ASSERT_EQ (traces.size(), 1u);
+    EXPECT_EQ (traces[0].arguments,
+               (std::vector<std::string>{std::to_string (0x4000000),
+                                         "AAX_CheckedResult - throwing AAX_ERROR_NULL_OBJECT (-20004)"}));
 
     EXPECT_EQ (result.GetCurrentResult(), 0);
     EXPECT_EQ (result.LastError(), -20004);
