@@ -10,6 +10,8 @@
 
 #include <dlfcn.h>
 
+#include <algorithm>
+#include <functional>
 #include <stdexcept>
 #include <string>
 
@@ -17,6 +19,8 @@ namespace BundleTests
 {
 namespace
 {
+    using namespace FakeHost;
+
     constexpr ACFRESULT unexpectedFailure = static_cast<ACFRESULT> (0x8000FFFFu);
     constexpr int32_t checkedResultTracePriority = 0x4000000;
     constexpr int32_t registrationTracePriority = 0x8000000;
@@ -48,6 +52,52 @@ namespace
         ASSERT_NE (function, nullptr) << name << " is not exported";
     }
 
+    /** A host for the entry functions: host services and a description collection, nothing else. */
+    struct BundleHost : ServicesHost
+    {
+        BundleHost() { factory.Serve (AAXCompID_AAXCollection, collection); }
+
+        IACFUnknown* unknown() { return context.AsUnknown(); }
+
+        /** How often the bundle asked the host's unknown for the component factory. */
+        long factoryQueries() const
+        {
+            const auto queries = log.Of ("QueryInterface", "context");
+            return std::count_if (queries.begin(), queries.end(),
+                                  [] (const Call& query)
+                                  { return query.arguments[0] == Format (IID_IACFComponentFactory); });
+        }
+
+        /** The first argument of every call of one operation on the collection, in order. */
+        std::vector<std::string> told (const char* operation) const
+        {
+            std::vector<std::string> arguments;
+
+            for (const auto& call : log.Of (operation, "collection"))
+                arguments.push_back (call.arguments[0]);
+
+            return arguments;
+        }
+
+        /** A collection that can fail by throwing in mid-description, as a broken host object might. */
+        struct FailingCollection : Collection
+        {
+            using Collection::Collection;
+
+            AAX_Result SetManufacturerName (const char* text) override
+            {
+                if (failure)
+                    failure();
+
+                return Collection::SetManufacturerName (text);
+            }
+
+            std::function<void()> failure;
+        };
+
+        FailingCollection collection{log, "collection"};
+    };
+
     /** The bundle stays loaded for the whole test program, as in a host that keeps plug-ins resident. */
     class BundleEntryFunctions : public ::testing::Test
     {
@@ -74,37 +124,29 @@ namespace
         /** Installs host services that record the bundle's trace output. */
         void installTraceHost()
         {
-            ASSERT_EQ (entry.startup (&traceHost), ACF_OK);
-            traceHost.factory.hostServices.traces.clear();
+            ASSERT_EQ (entry.startup (traceHost.unknown()), ACF_OK);
+            traceHost.log.Clear();
         }
 
-        const std::vector<FakeHostServices::TraceLine>& traces() const { return traceHost.factory.hostServices.traces; }
+        /** The bundle's trace lines since installTraceHost(): priority and text. */
+        std::vector<std::vector<std::string>> traces() const
+        {
+            std::vector<std::vector<std::string>> lines;
+
+            for (const auto& trace : traceHost.log.Of ("Trace"))
+                lines.push_back (trace.arguments);
+
+            return lines;
+        }
 
         static inline void* module = nullptr;
         static inline EntryFunctions entry;
 
         // Hosts outlive TearDown, which releases what the bundle still holds of them.
-        FakeHost traceHost;
-        FakeHost host;
-        FakeHost secondHost;
+        BundleHost traceHost;
+        BundleHost host;
+        BundleHost secondHost;
     };
-
-    std::string nameOf (const acfUID& id)
-    {
-        if (id == IID_IAAXHostServicesV1)
-            return "IID_IAAXHostServicesV1";
-        if (id == IID_IAAXHostServicesV2)
-            return "IID_IAAXHostServicesV2";
-        if (id == IID_IAAXHostServicesV3)
-            return "IID_IAAXHostServicesV3";
-        if (id == AAXCompID_HostServices)
-            return "AAXCompID_HostServices";
-        if (id == AAXCompID_AAXCollection)
-            return "AAXCompID_AAXCollection";
-        if (id == IID_IAAXCollectionV1)
-            return "IID_IAAXCollectionV1";
-        return "another identifier";
-    }
 } // namespace
 
 //==============================================================================
@@ -138,23 +180,24 @@ TEST_F (BundleEntryFunctions, OffersNoClassFactory)
     void* factory = &sentinel;
     const acfUID anyClass = IID_IACFUnknown;
 
-    EXPECT_EQ (entry.getClassFactory (&traceHost, anyClass, IID_IACFUnknown, &factory), AAX_ERROR_UNIMPLEMENTED);
+    EXPECT_EQ (entry.getClassFactory (traceHost.unknown(), anyClass, IID_IACFUnknown, &factory),
+               AAX_ERROR_UNIMPLEMENTED);
     EXPECT_EQ (factory, nullptr);
 
     EXPECT_EQ (entry.getClassFactory (nullptr, anyClass, IID_IACFUnknown, nullptr), AAX_ERROR_UNIMPLEMENTED);
-    EXPECT_EQ (traceHost.references, 0);
+    EXPECT_EQ (traceHost.context.refCount, 0);
 }
 
 TEST_F (BundleEntryFunctions, RegistersNoComponents)
 {
-    FakePluginDefinition sentinel;
-    IACFUnknown* definition = &sentinel;
+    Unknown sentinel (traceHost.log, "sentinel");
+    IACFUnknown* definition = sentinel.AsUnknown();
 
-    EXPECT_EQ (entry.registerComponent (&traceHost, 0, &definition), ACF_OK);
+    EXPECT_EQ (entry.registerComponent (traceHost.unknown(), 0, &definition), ACF_OK);
     EXPECT_EQ (definition, nullptr);
 
     EXPECT_EQ (entry.registerComponent (nullptr, 7, nullptr), ACF_OK);
-    EXPECT_EQ (traceHost.references, 0);
+    EXPECT_EQ (traceHost.context.refCount, 0);
 }
 
 //==============================================================================
@@ -170,41 +213,42 @@ TEST_F (BundleEntryFunctions, StartupObtainsTheThreeHostServiceVersionsOnce)
 {
     auto& factory = host.factory;
 
-    ASSERT_EQ (entry.startup (&host), ACF_OK);
+    ASSERT_EQ (entry.startup (host.unknown()), ACF_OK);
 
-    EXPECT_EQ (host.factoryQueries, 1);
-    ASSERT_EQ (factory.creations.size(), 3u);
+    EXPECT_EQ (host.factoryQueries(), 1);
+    const auto creations = host.log.Of ("CreateComponent");
+    ASSERT_EQ (creations.size(), 3u);
     const acfUID expectedVersions[] = {IID_IAAXHostServicesV1, IID_IAAXHostServicesV2, IID_IAAXHostServicesV3};
 
     for (size_t i = 0; i < 3; ++i)
     {
-        EXPECT_EQ (nameOf (factory.creations[i].classID), "AAXCompID_HostServices");
-        EXPECT_EQ (nameOf (factory.creations[i].interfaceID), nameOf (expectedVersions[i]));
+        EXPECT_EQ (creations[i].arguments[0], Format (AAXCompID_HostServices));
+        EXPECT_EQ (creations[i].arguments[2], Format (expectedVersions[i]));
     }
 
-    EXPECT_EQ (factory.references, 0) << "the factory is released after use";
-    EXPECT_EQ (factory.hostServices.references, 3) << "one reference per version";
+    EXPECT_EQ (factory.refCount, 0) << "the factory is released after use";
+    EXPECT_EQ (host.services.refCount, 3) << "one reference per version";
 
     // A second start-up with a host keeps the one wrapper.
-    EXPECT_EQ (entry.startup (&host), ACF_OK);
-    EXPECT_EQ (host.factoryQueries, 1);
-    EXPECT_EQ (factory.hostServices.references, 3);
+    EXPECT_EQ (entry.startup (host.unknown()), ACF_OK);
+    EXPECT_EQ (host.factoryQueries(), 1);
+    EXPECT_EQ (host.services.refCount, 3);
 
     // Start-up without a host deletes it.
     EXPECT_EQ (entry.startup (nullptr), ACF_OK);
-    EXPECT_EQ (factory.hostServices.references, 0);
+    EXPECT_EQ (host.services.refCount, 0);
 
     // ... so that the next start-up with a host creates a new one.
-    EXPECT_EQ (entry.startup (&host), ACF_OK);
-    EXPECT_EQ (host.factoryQueries, 2);
-    EXPECT_EQ (factory.hostServices.references, 3);
+    EXPECT_EQ (entry.startup (host.unknown()), ACF_OK);
+    EXPECT_EQ (host.factoryQueries(), 2);
+    EXPECT_EQ (host.services.refCount, 3);
 }
 
 TEST_F (BundleEntryFunctions, ShutdownReleasesTheHostServicesAndSilencesTraces)
 {
     installTraceHost();
     EXPECT_EQ (entry.shutdown (nullptr), ACF_OK);
-    EXPECT_EQ (traceHost.factory.hostServices.references, 0);
+    EXPECT_EQ (traceHost.services.refCount, 0);
 
     IACFUnknown* definition = nullptr;
     EXPECT_EQ (entry.registerPlugin (nullptr, &definition), AAX_ERROR_NULL_OBJECT);
@@ -214,27 +258,27 @@ TEST_F (BundleEntryFunctions, ShutdownReleasesTheHostServicesAndSilencesTraces)
 TEST_F (BundleEntryFunctions, StartupWithANullFactoryFailsAndLeavesNoWrapper)
 {
     auto& brokenHost = host;
-    brokenHost.factoryAnswer = FakeHost::FactoryAnswer::successWithNull;
+    brokenHost.context.Offer (IID_IACFComponentFactory, nullptr);
 
-    EXPECT_EQ (entry.startup (&brokenHost), unexpectedFailure);
+    EXPECT_EQ (entry.startup (brokenHost.unknown()), unexpectedFailure);
 
     // No wrapper was left behind: the next host gets one.
-    EXPECT_EQ (entry.startup (&secondHost), ACF_OK);
-    EXPECT_EQ (secondHost.factoryQueries, 1);
-    EXPECT_EQ (secondHost.factory.hostServices.references, 3);
+    EXPECT_EQ (entry.startup (secondHost.unknown()), ACF_OK);
+    EXPECT_EQ (secondHost.factoryQueries(), 1);
+    EXPECT_EQ (secondHost.services.refCount, 3);
 }
 
 TEST_F (BundleEntryFunctions, StartupWithoutAFactoryStillInstallsAnEmptyWrapper)
 {
     auto& hostWithoutFactory = host;
-    hostWithoutFactory.factoryAnswer = FakeHost::FactoryAnswer::noInterface;
+    hostWithoutFactory.context.Withdraw (IID_IACFComponentFactory);
 
-    EXPECT_EQ (entry.startup (&hostWithoutFactory), ACF_OK);
-    EXPECT_EQ (hostWithoutFactory.factoryQueries, 1);
+    EXPECT_EQ (entry.startup (hostWithoutFactory.unknown()), ACF_OK);
+    EXPECT_EQ (hostWithoutFactory.factoryQueries(), 1);
 
     // The empty wrapper is in place, so another host is not asked.
-    EXPECT_EQ (entry.startup (&secondHost), ACF_OK);
-    EXPECT_EQ (secondHost.factoryQueries, 0);
+    EXPECT_EQ (entry.startup (secondHost.unknown()), ACF_OK);
+    EXPECT_EQ (secondHost.factoryQueries(), 0);
 }
 
 //==============================================================================
@@ -247,10 +291,10 @@ TEST_F (BundleEntryFunctions, RegistrationWithoutHostFailsWithNullObject)
     EXPECT_EQ (definition, nullptr);
 
     ASSERT_EQ (traces().size(), 2u);
-    EXPECT_EQ (traces()[0].priority, checkedResultTracePriority);
-    EXPECT_EQ (traces()[0].message, "AAX_CheckedResult - throwing AAX_ERROR_NULL_OBJECT (-20004)");
-    EXPECT_EQ (traces()[1].priority, registrationTracePriority);
-    EXPECT_EQ (traces()[1].message, "AAXRegisterPlugin exception caught: AAX_ERROR_NULL_OBJECT (-20004)");
+    EXPECT_EQ (traces()[0][0], std::to_string (checkedResultTracePriority));
+    EXPECT_EQ (traces()[0][1], "AAX_CheckedResult - throwing AAX_ERROR_NULL_OBJECT (-20004)");
+    EXPECT_EQ (traces()[1][0], std::to_string (registrationTracePriority));
+    EXPECT_EQ (traces()[1][1], "AAXRegisterPlugin exception caught: AAX_ERROR_NULL_OBJECT (-20004)");
 
     EXPECT_EQ (entry.canUnloadNow (nullptr), 0);
 }
@@ -259,63 +303,62 @@ TEST_F (BundleEntryFunctions, RegistrationWithoutOutPointerDescribesNothing)
 {
     installTraceHost();
 
-    EXPECT_EQ (entry.registerPlugin (&host, nullptr), AAX_ERROR_NULL_ARGUMENT);
-    EXPECT_TRUE (host.factory.collection.effectIDs.empty());
-    EXPECT_EQ (host.factory.collection.references, 0);
-    EXPECT_EQ (host.references, 0);
+    EXPECT_EQ (entry.registerPlugin (host.unknown(), nullptr), AAX_ERROR_NULL_ARGUMENT);
+    EXPECT_TRUE (host.told ("AddEffect").empty());
+    EXPECT_EQ (host.collection.refCount, 0);
+    EXPECT_EQ (host.context.refCount, 0);
 
     ASSERT_EQ (traces().size(), 2u);
-    EXPECT_EQ (traces()[1].message, "AAXRegisterPlugin exception caught: AAX_ERROR_NULL_ARGUMENT (-20044)");
+    EXPECT_EQ (traces()[1][1], "AAXRegisterPlugin exception caught: AAX_ERROR_NULL_ARGUMENT (-20044)");
 }
 
 TEST_F (BundleEntryFunctions, RegistrationWithANullFactoryIsAnUnknownException)
 {
     installTraceHost();
     auto& brokenHost = host;
-    brokenHost.factoryAnswer = FakeHost::FactoryAnswer::successWithNull;
+    brokenHost.context.Offer (IID_IACFComponentFactory, nullptr);
 
     IACFUnknown* definition = nullptr;
-    EXPECT_EQ (entry.registerPlugin (&brokenHost, &definition), AAX_ERROR_UNKNOWN_EXCEPTION);
+    EXPECT_EQ (entry.registerPlugin (brokenHost.unknown(), &definition), AAX_ERROR_UNKNOWN_EXCEPTION);
     EXPECT_EQ (definition, nullptr);
-    EXPECT_EQ (brokenHost.references, 0) << "the collection's reference on the host context is released";
+    EXPECT_EQ (brokenHost.context.refCount, 0) << "the collection's reference on the host context is released";
 
     ASSERT_EQ (traces().size(), 1u);
-    EXPECT_EQ (traces()[0].priority, registrationTracePriority);
-    EXPECT_EQ (traces()[0].message, "AAXRegisterPlugin exception caught: unknown");
+    EXPECT_EQ (traces()[0][0], std::to_string (registrationTracePriority));
+    EXPECT_EQ (traces()[0][1], "AAXRegisterPlugin exception caught: unknown");
 }
 
 TEST_F (BundleEntryFunctions, RegistrationWithoutACollectionFailsWithNullObject)
 {
-    host.factory.offersCollection = false;
+    host.factory.StopMaking (AAXCompID_AAXCollection);
 
     IACFUnknown* definition = nullptr;
-    EXPECT_EQ (entry.registerPlugin (&host, &definition), AAX_ERROR_NULL_OBJECT);
+    EXPECT_EQ (entry.registerPlugin (host.unknown(), &definition), AAX_ERROR_NULL_OBJECT);
     EXPECT_EQ (definition, nullptr);
-    EXPECT_EQ (host.references, 0);
-    EXPECT_EQ (host.factory.references, 0);
+    EXPECT_EQ (host.context.refCount, 0);
+    EXPECT_EQ (host.factory.refCount, 0);
 }
 
 TEST_F (BundleEntryFunctions, RegistrationDescribesThePlugInAndHandsBackTheDefinition)
 {
     installTraceHost();
-    auto& collection = host.factory.collection;
+    auto& collection = host.collection;
 
     IACFUnknown* definition = nullptr;
-    ASSERT_EQ (entry.registerPlugin (&host, &definition), ACF_OK);
+    ASSERT_EQ (entry.registerPlugin (host.unknown(), &definition), ACF_OK);
 
-    EXPECT_EQ (definition, static_cast<IACFUnknown*> (&collection.definition));
-    EXPECT_EQ (collection.definition.references, 1) << "the host receives one reference";
+    EXPECT_EQ (definition, collection.definition.AsUnknown());
+    EXPECT_EQ (collection.definition.refCount, 1) << "the host receives one reference";
 
-    ASSERT_EQ (collection.effectIDs.size(), 1u);
-    EXPECT_EQ (collection.effectIDs[0], "audio.tavro.vantrel");
-    EXPECT_EQ (collection.manufacturerName, "Tavro Audio");
-    EXPECT_EQ (collection.packageNames, (std::vector<std::string>{"Vantrel", "TAVRO Vantrel"}));
-    EXPECT_EQ (collection.packageVersion, 0x10005u);
+    EXPECT_EQ (host.told ("AddEffect"), std::vector<std::string>{"audio.tavro.vantrel"});
+    EXPECT_EQ (host.told ("SetManufacturerName"), std::vector<std::string>{"Tavro Audio"});
+    EXPECT_EQ (host.told ("AddPackageName"), (std::vector<std::string>{"Vantrel", "TAVRO Vantrel"}));
+    EXPECT_EQ (host.told ("SetPackageVersion"), std::vector<std::string>{std::to_string (0x10005u)});
 
     // Nothing of the description outlives the call.
-    EXPECT_EQ (collection.references, 0);
-    EXPECT_EQ (host.references, 0);
-    EXPECT_EQ (host.factory.references, 0);
+    EXPECT_EQ (collection.refCount, 0);
+    EXPECT_EQ (host.context.refCount, 0);
+    EXPECT_EQ (host.factory.refCount, 0);
     EXPECT_EQ (entry.canUnloadNow (nullptr), 0);
     EXPECT_TRUE (traces().empty());
 }
@@ -323,48 +366,48 @@ TEST_F (BundleEntryFunctions, RegistrationDescribesThePlugInAndHandsBackTheDefin
 TEST_F (BundleEntryFunctions, CollectionWithoutPluginDefinitionFailsAfterDescribing)
 {
     installTraceHost();
-    host.factory.collection.offersPluginDefinition = false;
+    host.collection.Withdraw (IID_IACFPluginDefinition);
 
     IACFUnknown* definition = nullptr;
-    EXPECT_EQ (entry.registerPlugin (&host, &definition), AAX_ERROR_NULL_OBJECT);
+    EXPECT_EQ (entry.registerPlugin (host.unknown(), &definition), AAX_ERROR_NULL_OBJECT);
     EXPECT_EQ (definition, nullptr);
-    EXPECT_EQ (host.factory.collection.effectIDs.size(), 1u);
-    EXPECT_EQ (host.factory.collection.references, 0);
+    EXPECT_EQ (host.told ("AddEffect").size(), 1u);
+    EXPECT_EQ (host.collection.refCount, 0);
 
     ASSERT_EQ (traces().size(), 2u);
-    EXPECT_EQ (traces()[0].priority, checkedResultTracePriority);
-    EXPECT_EQ (traces()[0].message, "AAX_CheckedResult - throwing AAX_ERROR_NULL_OBJECT (-20004)");
-    EXPECT_EQ (traces()[1].priority, registrationTracePriority);
-    EXPECT_EQ (traces()[1].message, "AAXRegisterPlugin exception caught: AAX_ERROR_NULL_OBJECT (-20004)");
+    EXPECT_EQ (traces()[0][0], std::to_string (checkedResultTracePriority));
+    EXPECT_EQ (traces()[0][1], "AAX_CheckedResult - throwing AAX_ERROR_NULL_OBJECT (-20004)");
+    EXPECT_EQ (traces()[1][0], std::to_string (registrationTracePriority));
+    EXPECT_EQ (traces()[1][1], "AAXRegisterPlugin exception caught: AAX_ERROR_NULL_OBJECT (-20004)");
 }
 
 TEST_F (BundleEntryFunctions, ExceptionsInMidDescriptionAreCaughtAfterEverythingIsUndone)
 {
     installTraceHost();
-    auto& collection = host.factory.collection;
+    auto& collection = host.collection;
 
     collection.failure = [] { throw std::runtime_error ("the host ran out of room"); };
     IACFUnknown* definition = nullptr;
-    EXPECT_EQ (entry.registerPlugin (&host, &definition), AAX_ERROR_UNKNOWN_EXCEPTION);
+    EXPECT_EQ (entry.registerPlugin (host.unknown(), &definition), AAX_ERROR_UNKNOWN_EXCEPTION);
 
     collection.failure = [] { throw 42; };
-    EXPECT_EQ (entry.registerPlugin (&host, &definition), AAX_ERROR_UNKNOWN_EXCEPTION);
+    EXPECT_EQ (entry.registerPlugin (host.unknown(), &definition), AAX_ERROR_UNKNOWN_EXCEPTION);
 
     EXPECT_EQ (definition, nullptr) << "the out pointer is written only once the description succeeded";
-    EXPECT_EQ (collection.definition.references, 0);
-    EXPECT_EQ (collection.references, 0);
-    EXPECT_EQ (host.references, 0);
+    EXPECT_EQ (collection.definition.refCount, 0);
+    EXPECT_EQ (collection.refCount, 0);
+    EXPECT_EQ (host.context.refCount, 0);
     EXPECT_EQ (entry.canUnloadNow (nullptr), 0);
 
     ASSERT_EQ (traces().size(), 2u);
-    EXPECT_EQ (traces()[0].priority, registrationTracePriority);
-    EXPECT_EQ (traces()[0].message, "AAXRegisterPlugin exception caught: the host ran out of room");
-    EXPECT_EQ (traces()[1].priority, registrationTracePriority);
-    EXPECT_EQ (traces()[1].message, "AAXRegisterPlugin exception caught: unknown");
+    EXPECT_EQ (traces()[0][0], std::to_string (registrationTracePriority));
+    EXPECT_EQ (traces()[0][1], "AAXRegisterPlugin exception caught: the host ran out of room");
+    EXPECT_EQ (traces()[1][0], std::to_string (registrationTracePriority));
+    EXPECT_EQ (traces()[1][1], "AAXRegisterPlugin exception caught: unknown");
 
     // The bundle is still fine afterwards.
     collection.failure = nullptr;
-    EXPECT_EQ (entry.registerPlugin (&host, &definition), ACF_OK);
-    EXPECT_EQ (definition, static_cast<IACFUnknown*> (&collection.definition));
+    EXPECT_EQ (entry.registerPlugin (host.unknown(), &definition), ACF_OK);
+    EXPECT_EQ (definition, collection.definition.AsUnknown());
 }
 } // namespace BundleTests

@@ -573,6 +573,13 @@ public:
     /** Every creation of `classID` hands out `object` (with a reference of its own). */
     void Serve (const _acfUID& classID, Object& object) { served[classID] = &object; }
 
+    /** Creations of `classID` fail from now on. */
+    void StopMaking (const _acfUID& classID)
+    {
+        makers.erase (classID);
+        served.erase (classID);
+    }
+
     AAX_Result CreateComponent (const _acfUID& classID, IACFUnknown* outer, const _acfUID& iid, void** out) override;
 
     template <typename FakeType>
