@@ -84,7 +84,10 @@ public:
 private:
     void run()
     {
-        juce::AudioBuffer<float> buffer (numChannels, blockSize);
+        // Sized the way setSize sizes it, so that the shorter blocks below never reallocate (the
+        // constructor's channel list is smaller than setSize's).
+        juce::AudioBuffer<float> buffer;
+        buffer.setSize (numChannels, blockSize);
         juce::MidiBuffer midi;
         std::minstd_rand random (7);
         float phase = 0.0f;

@@ -1,8 +1,6 @@
 #include "HostTestHelpers.h"
 
-#include <juce_events/juce_events.h>
-
-#include <gtest/gtest.h>
+#include <stdexcept>
 
 namespace hosttest
 {
@@ -29,33 +27,4 @@ std::unique_ptr<aaxhost::PluginInstance> makeInstance (aaxhost::Host& host, int3
     settings.maxBlockSize = 1024;
     return host.createInstance (host.getDescription().effects.at (0), componentFor (host, stemFormat), settings);
 }
-}
-
-namespace
-{
-/** The engine run directly in this process needs JUCE's message manager, and the singletons must be gone at
-    the end or JUCE's leak detector reports them.
-*/
-class JuceEnvironment : public ::testing::Environment
-{
-public:
-    void SetUp() override { initialiser = std::make_unique<juce::ScopedJuceInitialiser_GUI>(); }
-
-    void TearDown() override
-    {
-        initialiser.reset();
-        juce::DeletedAtShutdown::deleteAll();
-        juce::MessageManager::deleteInstance();
-    }
-
-private:
-    std::unique_ptr<juce::ScopedJuceInitialiser_GUI> initialiser;
-};
-}
-
-int main (int argc, char** argv)
-{
-    ::testing::InitGoogleTest (&argc, argv);
-    ::testing::AddGlobalTestEnvironment (new JuceEnvironment());
-    return RUN_ALL_TESTS();
 }

@@ -1,6 +1,7 @@
 #include "RealtimeProbe.h"
 
 #include <atomic>
+#include <cerrno>
 #include <cstddef>
 #include <cstdlib>
 #include <new>
@@ -8,13 +9,24 @@
 #include <dlfcn.h>
 #include <pthread.h>
 
+// GCC says which sanitizer is on with __SANITIZE_ADDRESS__ and __SANITIZE_THREAD__, clang with __has_feature.
 #if defined(__has_feature)
-#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer) || __has_feature(memory_sanitizer)
-#define VANTREL_PROBE_UNDER_SANITIZER 1
+#if __has_feature(thread_sanitizer) || __has_feature(memory_sanitizer)
+#define VANTREL_PROBE_UNDER_THREAD_SANITIZER 1
+#elif __has_feature(address_sanitizer)
+#define VANTREL_PROBE_UNDER_ADDRESS_SANITIZER 1
 #endif
 #endif
-#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
-#define VANTREL_PROBE_UNDER_SANITIZER 1
+#if defined(__SANITIZE_THREAD__)
+#define VANTREL_PROBE_UNDER_THREAD_SANITIZER 1
+#elif defined(__SANITIZE_ADDRESS__)
+#define VANTREL_PROBE_UNDER_ADDRESS_SANITIZER 1
+#endif
+
+#if VANTREL_PROBE_UNDER_THREAD_SANITIZER || VANTREL_PROBE_UNDER_ADDRESS_SANITIZER
+#define VANTREL_PROBE_FULL 0
+#else
+#define VANTREL_PROBE_FULL 1
 #endif
 
 namespace
@@ -22,10 +34,36 @@ namespace
 thread_local bool watched = false;
 std::atomic<long> allocationCount{0};
 std::atomic<long> lockCount{0};
+
+void countAllocation() noexcept
+{
+    if (watched)
+        ++allocationCount;
+}
+
+void countLock() noexcept
+{
+    if (watched)
+        ++lockCount;
+}
 }
 
 namespace RealtimeProbe
 {
+bool isAvailable() noexcept
+{
+    return VANTREL_PROBE_FULL != 0;
+}
+
+bool countsOperatorNew() noexcept
+{
+#if VANTREL_PROBE_UNDER_THREAD_SANITIZER
+    return false;
+#else
+    return true;
+#endif
+}
+
 ScopedWatchedThread::ScopedWatchedThread() noexcept
 {
     watched = true;
@@ -51,21 +89,9 @@ void reset() noexcept
     allocationCount = 0;
     lockCount = 0;
 }
-
-#if VANTREL_PROBE_UNDER_SANITIZER
-bool isAvailable() noexcept
-{
-    return false;
-}
-#else
-bool isAvailable() noexcept
-{
-    return true;
-}
-#endif
 }
 
-#if !VANTREL_PROBE_UNDER_SANITIZER
+#if !VANTREL_PROBE_UNDER_THREAD_SANITIZER
 
 //==============================================================================
 // Heap allocation: every form of operator new ends here.
@@ -73,8 +99,7 @@ namespace
 {
 void* allocate (std::size_t size, std::size_t alignment = 0)
 {
-    if (watched)
-        ++allocationCount;
+    countAllocation();
 
     void* memory = nullptr;
 
@@ -188,12 +213,72 @@ void operator delete[] (void* p, std::align_val_t, const std::nothrow_t&) noexce
 {
     std::free (p);
 }
+#endif
+
+#if VANTREL_PROBE_FULL && defined(__GLIBC__)
+
+//==============================================================================
+// malloc and its relatives, which JUCE's HeapBlock (and so AudioBuffer) calls directly: the executable's
+// definitions come first in symbol lookup and hand over to the C library's own entry points.
+extern "C"
+{
+    void* __libc_malloc (std::size_t);
+    void* __libc_calloc (std::size_t, std::size_t);
+    void* __libc_realloc (void*, std::size_t);
+    void* __libc_memalign (std::size_t, std::size_t);
+
+    void* malloc (std::size_t size)
+    {
+        countAllocation();
+        return __libc_malloc (size);
+    }
+
+    void* calloc (std::size_t count, std::size_t size)
+    {
+        countAllocation();
+        return __libc_calloc (count, size);
+    }
+
+    void* realloc (void* memory, std::size_t size)
+    {
+        countAllocation();
+        return __libc_realloc (memory, size);
+    }
+
+    void* memalign (std::size_t alignment, std::size_t size)
+    {
+        countAllocation();
+        return __libc_memalign (alignment, size);
+    }
+
+    void* aligned_alloc (std::size_t alignment, std::size_t size)
+    {
+        countAllocation();
+        return __libc_memalign (alignment, size);
+    }
+
+    int posix_memalign (void** result, std::size_t alignment, std::size_t size)
+    {
+        countAllocation();
+
+        if (auto* memory = __libc_memalign (alignment, size))
+        {
+            *result = memory;
+            return 0;
+        }
+
+        return ENOMEM;
+    }
+}
+#endif
+
+#if VANTREL_PROBE_FULL
 
 //==============================================================================
 // Mutexes: JUCE's CriticalSection, std::mutex and the C library all lock through these entry points.
 // The executable's definitions come first in symbol lookup; they count and hand over to the next
-// definition, the C library's, found once with dlsym (which locks through the loader's own
-// internal lock, not through these).
+// definition, the C library's, found once with dlsym (which locks through the loader's own internal
+// lock, not through these).
 namespace
 {
 template <typename Function>
@@ -223,35 +308,26 @@ extern "C"
 {
     int pthread_mutex_lock (pthread_mutex_t* mutex)
     {
-        if (watched)
-            ++lockCount;
-
+        countLock();
         return realFunction (realMutexLock, "pthread_mutex_lock") (mutex);
     }
 
     int pthread_mutex_trylock (pthread_mutex_t* mutex)
     {
-        if (watched)
-            ++lockCount;
-
+        countLock();
         return realFunction (realMutexTryLock, "pthread_mutex_trylock") (mutex);
     }
 
     int pthread_rwlock_rdlock (pthread_rwlock_t* lock)
     {
-        if (watched)
-            ++lockCount;
-
+        countLock();
         return realFunction (realReadLock, "pthread_rwlock_rdlock") (lock);
     }
 
     int pthread_rwlock_wrlock (pthread_rwlock_t* lock)
     {
-        if (watched)
-            ++lockCount;
-
+        countLock();
         return realFunction (realWriteLock, "pthread_rwlock_wrlock") (lock);
     }
 }
-
 #endif
