@@ -12,25 +12,11 @@
 #include "AAX_IACFTransport.h"
 #include "AAX_IACFViewContainer.h"
 #include "IACFComponentFactory.h"
+#include "VtableSlots.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
-namespace
-{
-/** The vtable slot of a virtual member function, from the Itanium C++ ABI's member-pointer representation:
-    a virtual function's pointer holds 1 + its byte offset in the table.
-*/
-template <typename MemberFunction>
-std::ptrdiff_t slotOf (MemberFunction function)
-{
-    static_assert (sizeof (function) == 2 * sizeof (std::ptrdiff_t), "Itanium member-function pointer");
-    std::ptrdiff_t representation[2];
-    std::memcpy (representation, &function, sizeof (function));
-    return (representation[0] - 1) / static_cast<std::ptrdiff_t> (sizeof (void*));
-}
-}
+using VtableSlots::slotOf;
 
 TEST (HostInterfaceSlots, UnknownTrioComesFirst)
 {

@@ -4,6 +4,7 @@
 #include "AAX_UIDs.h"
 #include "AAX_VPageTable.h"
 #include "TestEffect.h"
+#include "VtableSlots.h"
 
 #include <gtest/gtest.h>
 
@@ -17,15 +18,7 @@ using aaxtest::TestEffect;
 namespace
 {
 using Model = aaxtest::InitializedEffect;
-
-/** Calls a data-model operation through the host's view: a position in the interface's table. */
-template <typename Result, typename... Args>
-Result CallSlot (AAX_IACFEffectParameters* object, size_t position, Args... args)
-{
-    auto* const* table = *reinterpret_cast<void* const* const*> (object);
-    using Function = Result (*) (void*, Args...);
-    return reinterpret_cast<Function> (table[position]) (object, args...);
-}
+using VtableSlots::callSlot;
 }
 
 TEST (EffectParameters, AnswersItsFourInterfaceVersionsAndTheUnknown)
@@ -62,45 +55,45 @@ TEST (EffectParameters, HostReachesOperationsByPosition)
     AAX_IACFEffectParameters* host = model.effect;
 
     int32_t count = 0;
-    EXPECT_EQ ((CallSlot<AAX_Result, int32_t*> (host, 6, &count)), AAX_SUCCESS);
+    EXPECT_EQ ((callSlot<AAX_Result, int32_t*> (host, 6, &count)), AAX_SUCCESS);
     EXPECT_EQ (count, 2);
 
     AAX_CString bypass;
-    EXPECT_EQ ((CallSlot<AAX_Result, AAX_IString*> (host, 7, &bypass)), AAX_SUCCESS);
+    EXPECT_EQ ((callSlot<AAX_Result, AAX_IString*> (host, 7, &bypass)), AAX_SUCCESS);
     EXPECT_STREQ (bypass.Get(), "MasterBypassID");
 
     double value = 0.0;
-    EXPECT_EQ ((CallSlot<AAX_Result, AAX_CParamID, double*> (host, 23, "drive", &value)), AAX_SUCCESS);
+    EXPECT_EQ ((callSlot<AAX_Result, AAX_CParamID, double*> (host, 23, "drive", &value)), AAX_SUCCESS);
     EXPECT_DOUBLE_EQ (value, 0.5);
 
-    EXPECT_EQ ((CallSlot<AAX_Result, AAX_CParamID, double, AAX_EUpdateSource> (host, 29, "drive", 0.25,
+    EXPECT_EQ ((callSlot<AAX_Result, AAX_CParamID, double, AAX_EUpdateSource> (host, 29, "drive", 0.25,
                                                                                AAX_eUpdateSource_Unspecified)),
                AAX_SUCCESS);
     EXPECT_DOUBLE_EQ (model.value ("drive"), 0.25);
 
     int32_t chunks = 0;
-    EXPECT_EQ ((CallSlot<AAX_Result, int32_t*> (host, 33, &chunks)), AAX_SUCCESS);
+    EXPECT_EQ ((callSlot<AAX_Result, int32_t*> (host, 33, &chunks)), AAX_SUCCESS);
     EXPECT_EQ (chunks, 1);
 
-    EXPECT_EQ ((CallSlot<AAX_Result> (host, 40)), AAX_SUCCESS); // TimerWakeup
-    EXPECT_EQ ((CallSlot<AAX_Result, AAX_CTypeID, const float*, uint32_t, float*> (host, 41, 0u, nullptr, 0u, nullptr)),
+    EXPECT_EQ ((callSlot<AAX_Result> (host, 40)), AAX_SUCCESS); // TimerWakeup
+    EXPECT_EQ ((callSlot<AAX_Result, AAX_CTypeID, const float*, uint32_t, float*> (host, 41, 0u, nullptr, 0u, nullptr)),
                AAX_ERROR_UNIMPLEMENTED); // GetCurveData
-    EXPECT_EQ ((CallSlot<AAX_Result, AAX_SHybridRenderInfo*> (host, 45, nullptr)), AAX_ERROR_UNIMPLEMENTED);
+    EXPECT_EQ ((callSlot<AAX_Result, AAX_SHybridRenderInfo*> (host, 45, nullptr)), AAX_ERROR_UNIMPLEMENTED);
     EXPECT_EQ (
-        (CallSlot<AAX_Result, uint32_t, int32_t, IACFUnknown*, IACFUnknown*> (host, 50, 0u, 0, nullptr, nullptr)),
+        (callSlot<AAX_Result, uint32_t, int32_t, IACFUnknown*, IACFUnknown*> (host, 50, 0u, 0, nullptr, nullptr)),
         AAX_SUCCESS); // no page table: nothing to fill
 
     void* answer = nullptr;
-    EXPECT_EQ ((CallSlot<ACFRESULT, const acfUID*, void**> (host, 51, &IID_IAAXEffectParametersV2, &answer)), ACF_OK);
+    EXPECT_EQ ((callSlot<ACFRESULT, const acfUID*, void**> (host, 51, &IID_IAAXEffectParametersV2, &answer)), ACF_OK);
     EXPECT_EQ (answer, host);
     model.effect->Release();
 
     AAX_VPageTable pageTable (nullptr);
-    EXPECT_EQ ((CallSlot<AAX_Result, uint32_t, int32_t, AAX_IPageTable*> (host, 55, 0u, 0, &pageTable)),
+    EXPECT_EQ ((callSlot<AAX_Result, uint32_t, int32_t, AAX_IPageTable*> (host, 55, 0u, 0, &pageTable)),
                AAX_ERROR_UNIMPLEMENTED);
 
     const auto before = model.effect->effectInitCalls;
-    EXPECT_EQ ((CallSlot<AAX_Result> (host, 54)), AAX_SUCCESS); // EffectInit
+    EXPECT_EQ ((callSlot<AAX_Result> (host, 54)), AAX_SUCCESS); // EffectInit
     EXPECT_EQ (model.effect->effectInitCalls, before + 1);
 }
 

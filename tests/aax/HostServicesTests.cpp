@@ -2,10 +2,12 @@
 #include "AAX_CHostServices.h"
 #include "AAX_VHostServices.h"
 #include "ScopedHostServices.h"
+#include "VtableSlots.h"
 
 #include <gtest/gtest.h>
 
 using namespace FakeHost;
+using VtableSlots::callSlot;
 
 TEST (HostServices, WithoutWrapperTracesAndAssertionsAreDropped)
 {
@@ -17,27 +19,15 @@ TEST (HostServices, WithoutWrapperTracesAndAssertionsAreDropped)
     SUCCEED(); // nothing to call and nothing crashes
 }
 
-namespace
-{
-/** The function at a position of an object's table, called as the host's side would. */
-template <typename Result, typename... Args>
-Result CallSlot (void* object, size_t position, Args... args)
-{
-    auto* const* table = *static_cast<void* const* const*> (object);
-    using Function = Result (*) (void*, Args...);
-    return reinterpret_cast<Function> (table[position]) (object, args...);
-}
-}
-
 TEST (HostServices, InterfaceOperationsSitAtTheirPositions)
 {
     ServicesHost host (3);
     void* object = static_cast<AAX_IACFHostServices_V3*> (&host.services);
 
-    CallSlot<AAX_Result, const char*, int32_t, const char*> (object, 3, "f", 1, "n");
-    CallSlot<AAX_Result, int32_t, const char*> (object, 4, 7, "trace");
-    CallSlot<AAX_Result, int32_t, int32_t, const char*> (object, 5, 1, 2, "stack");
-    CallSlot<AAX_Result, const char*, int32_t, const char*, int32_t> (object, 6, "file", 9, "expr", 1);
+    callSlot<AAX_Result, const char*, int32_t, const char*> (object, 3, "f", 1, "n");
+    callSlot<AAX_Result, int32_t, const char*> (object, 4, 7, "trace");
+    callSlot<AAX_Result, int32_t, int32_t, const char*> (object, 5, 1, 2, "stack");
+    callSlot<AAX_Result, const char*, int32_t, const char*, int32_t> (object, 6, "file", 9, "expr", 1);
 
     EXPECT_EQ (host.log.Summary ("hostServices"),
                (std::vector<std::string>{"Assert f", "Trace 7", "StackTrace 1", "HandleAssertFailure file"}));
@@ -46,7 +36,7 @@ TEST (HostServices, InterfaceOperationsSitAtTheirPositions)
     EXPECT_EQ (host.log.Of ("HandleAssertFailure").at (0).arguments[2], "expr");
 
     void* created = nullptr;
-    EXPECT_EQ ((CallSlot<ACFRESULT, const acfUID*, IACFUnknown*, const acfUID*, void**> (
+    EXPECT_EQ ((callSlot<ACFRESULT, const acfUID*, IACFUnknown*, const acfUID*, void**> (
                    static_cast<IACFComponentFactory*> (&host.factory), 3, &AAXCompID_HostServices, nullptr,
                    &IID_IAAXHostServicesV1, &created)),
                ACF_OK);

@@ -281,53 +281,42 @@ extern "C"
 // lock, not through these).
 namespace
 {
-template <typename Function>
-Function realFunction (std::atomic<Function>& cache, const char* name) noexcept
+template <typename Lock>
+int countedLock (Lock* lock, std::atomic<int (*) (Lock*)>& real, const char* name) noexcept
 {
-    auto function = cache.load (std::memory_order_acquire);
+    countLock();
+    auto function = real.load (std::memory_order_acquire);
 
     if (function == nullptr)
     {
-        function = reinterpret_cast<Function> (dlsym (RTLD_NEXT, name));
-        cache.store (function, std::memory_order_release);
+        function = reinterpret_cast<int (*) (Lock*)> (dlsym (RTLD_NEXT, name));
+        real.store (function, std::memory_order_release);
     }
 
-    return function;
+    return function (lock);
 }
 
-using MutexFunction = int (*) (pthread_mutex_t*);
-using RwLockFunction = int (*) (pthread_rwlock_t*);
-
-std::atomic<MutexFunction> realMutexLock{nullptr};
-std::atomic<MutexFunction> realMutexTryLock{nullptr};
-std::atomic<RwLockFunction> realReadLock{nullptr};
-std::atomic<RwLockFunction> realWriteLock{nullptr};
+std::atomic<int (*) (pthread_mutex_t*)> realMutexLock{nullptr}, realMutexTryLock{nullptr};
+std::atomic<int (*) (pthread_rwlock_t*)> realReadLock{nullptr}, realWriteLock{nullptr};
 }
 
 extern "C"
 {
-    int pthread_mutex_lock (pthread_mutex_t* mutex)
+    int pthread_mutex_lock (pthread_mutex_t* m)
     {
-        countLock();
-        return realFunction (realMutexLock, "pthread_mutex_lock") (mutex);
+        return countedLock (m, realMutexLock, "pthread_mutex_lock");
     }
-
-    int pthread_mutex_trylock (pthread_mutex_t* mutex)
+    int pthread_mutex_trylock (pthread_mutex_t* m)
     {
-        countLock();
-        return realFunction (realMutexTryLock, "pthread_mutex_trylock") (mutex);
+        return countedLock (m, realMutexTryLock, "pthread_mutex_trylock");
     }
-
-    int pthread_rwlock_rdlock (pthread_rwlock_t* lock)
+    int pthread_rwlock_rdlock (pthread_rwlock_t* l)
     {
-        countLock();
-        return realFunction (realReadLock, "pthread_rwlock_rdlock") (lock);
+        return countedLock (l, realReadLock, "pthread_rwlock_rdlock");
     }
-
-    int pthread_rwlock_wrlock (pthread_rwlock_t* lock)
+    int pthread_rwlock_wrlock (pthread_rwlock_t* l)
     {
-        countLock();
-        return realFunction (realWriteLock, "pthread_rwlock_wrlock") (lock);
+        return countedLock (l, realWriteLock, "pthread_rwlock_wrlock");
     }
 }
 #endif
