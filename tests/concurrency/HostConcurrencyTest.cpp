@@ -6,8 +6,7 @@
 
 #include "RealtimeProbe.h"
 
-#include "Host.h"
-#include "PluginInstance.h"
+#include "HostTestHelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -64,17 +63,8 @@ public:
 private:
     void run()
     {
-        const auto channels = instance.getNumOutputChannels();
-        std::vector<std::vector<float>> in ((size_t)channels, std::vector<float> (maxBlockSize));
-        std::vector<std::vector<float>> out ((size_t)channels, std::vector<float> (maxBlockSize));
-        std::vector<const float*> inputs;
-        std::vector<float*> outputs;
-
-        for (int c = 0; c < channels; ++c)
-        {
-            inputs.push_back (in[(size_t)c].data());
-            outputs.push_back (out[(size_t)c].data());
-        }
+        hosttest::ChannelBuffers buffers (instance.getNumOutputChannels(), maxBlockSize);
+        auto& [in, out, inputs, outputs] = buffers;
 
         std::minstd_rand random (3);
         float phase = 0.0f;
@@ -116,20 +106,10 @@ private:
 
 TEST (HostConcurrency, ProcessCallbackRunsWhileTheMainThreadAutomatesSavesAndRestores)
 {
-    Host host (VANTREL_AAX_BUNDLE_DIR);
-    host.registerPlugin();
-
-    const auto& effect = host.getDescription().effects.at (0);
-    const ComponentDescription* stereo = nullptr;
-
-    for (const auto& component : effect.components)
-        if (component.getInputStemFormat() == 0x00010002)
-            stereo = &component;
-
-    ASSERT_NE (stereo, nullptr);
+    const auto host = hosttest::makeRegisteredHost();
 
     {
-        const auto instance = host.createInstance (effect, *stereo, {48000.0, maxBlockSize});
+        const auto instance = hosttest::makeInstance (*host, hosttest::stereo, 48000.0, maxBlockSize);
         const auto savedChunks = instance->getChunks();
         ASSERT_EQ (savedChunks.size(), 2u);
 
@@ -179,5 +159,5 @@ TEST (HostConcurrency, ProcessCallbackRunsWhileTheMainThreadAutomatesSavesAndRes
         }
     }
 
-    EXPECT_EQ (host.canUnloadNow(), 0);
+    EXPECT_EQ (host->canUnloadNow(), 0);
 }

@@ -2,8 +2,7 @@
 // combination still registers, instantiates and processes, every chunk cut short or padded out is
 // accepted without harm, and values that are not numbers never reach the audio.
 
-#include "Host.h"
-#include "PluginInstance.h"
+#include "HostTestHelpers.h"
 
 #include <AAX_Errors.h>
 #include <AAX_IACFEffectParameters.h>
@@ -23,50 +22,23 @@
 namespace
 {
 using namespace aaxhost;
+using hosttest::makeRegisteredHost;
+using hosttest::stereo;
 
 constexpr uint32_t controlsChunkID = 0x656C636B; // 'elck'
-constexpr int32_t stereo = 0x00010002;
 constexpr int blockSize = 256;
 
-std::unique_ptr<Host> makeHost (const HostOptions& options = {})
+std::unique_ptr<PluginInstance> makeInstance (Host& host)
 {
-    auto host = std::make_unique<Host> (VANTREL_AAX_BUNDLE_DIR, options);
-    host->registerPlugin();
-    return host;
-}
-
-const ComponentDescription* findComponent (const Host& host, int32_t stemFormat)
-{
-    for (const auto& effect : host.getDescription().effects)
-        for (const auto& component : effect.components)
-            if (component.getInputStemFormat() == stemFormat)
-                return &component;
-
-    return nullptr;
-}
-
-std::unique_ptr<PluginInstance> makeInstance (Host& host, int32_t stemFormat = stereo)
-{
-    const auto* component = findComponent (host, stemFormat);
-
-    if (component == nullptr)
-        return nullptr;
-
-    return host.createInstance (host.getDescription().effects.front(), *component, {48000.0, blockSize});
+    return hosttest::makeInstance (host, stereo, 48000.0, blockSize);
 }
 
 // One block of a sine on every channel of an instance, and room for what the instance makes of it.
-struct SineBlock
+struct SineBlock : hosttest::ChannelBuffers
 {
     explicit SineBlock (const PluginInstance& instance)
-        : in ((size_t)instance.getNumOutputChannels(), std::vector<float> (blockSize))
-        , out (in)
+        : ChannelBuffers (instance.getNumOutputChannels(), blockSize)
     {
-        for (size_t c = 0; c < in.size(); ++c)
-        {
-            inputs.push_back (in[c].data());
-            outputs.push_back (out[c].data());
-        }
     }
 
     void process (PluginInstance& instance, float amplitude, int firstSample)
@@ -77,10 +49,6 @@ struct SineBlock
 
         instance.process (inputs.data(), outputs.data(), blockSize);
     }
-
-    std::vector<std::vector<float>> in, out;
-    std::vector<const float*> inputs;
-    std::vector<float*> outputs;
 };
 
 // Plays a loud sine through the instance and counts the output samples that are not finite.
@@ -147,7 +115,7 @@ TEST_P (OlderHosts, RegisterInstantiateAndProcess)
     options.offerDescriptionHost = v.descriptionHost;
     options.offerAutomationDelegate = v.automationDelegate;
 
-    const auto host = makeHost (options);
+    const auto host = makeRegisteredHost (options);
     ASSERT_EQ (host->getDescription().effects.size(), 1u);
 
     const auto& components = host->getDescription().effects.front().components;
@@ -205,7 +173,7 @@ TEST (HostileHosts, InstanceObjectsAnsweringWithNullPointers)
 {
     HostOptions options;
     options.instanceAnswersWithNull = true;
-    const auto host = makeHost (options);
+    const auto host = makeRegisteredHost (options);
 
     try
     {
@@ -292,7 +260,7 @@ PluginChunk controlsChunkWith (const std::string& id, double value)
 // back: accepted, values stay valid, audio stays finite. The full chunk then restores exactly.
 TEST (HostileChunks, EveryTruncationOfBothChunks)
 {
-    const auto host = makeHost();
+    const auto host = makeRegisteredHost();
     const auto source = makeInstance (*host);
     ASSERT_NE (source, nullptr);
 
@@ -327,7 +295,7 @@ TEST (HostileChunks, EveryTruncationOfBothChunks)
 // restored from the valid part.
 TEST (HostileChunks, TrailingGarbageAfterBothChunks)
 {
-    const auto host = makeHost();
+    const auto host = makeRegisteredHost();
     const auto source = makeInstance (*host);
     ASSERT_NE (source, nullptr);
     source->setNormalizedValue ("input", 0.9);
@@ -354,7 +322,7 @@ TEST (HostileChunks, TrailingGarbageAfterBothChunks)
 // framework's parameter's own business.) A good value afterwards brings every parameter back.
 TEST (HostileChunks, NonNumbersAndOutOfRangeValuesNeverReachTheAudio)
 {
-    const auto host = makeHost();
+    const auto host = makeRegisteredHost();
     const auto instance = makeInstance (*host);
     ASSERT_NE (instance, nullptr);
 
