@@ -4,9 +4,9 @@
 // thread. The audio thread must see no lock and no allocation and must only ever produce finite
 // samples; ThreadSanitizer runs the same tests to find data races.
 
-#include "RealtimeProbe.h"
+#include "ConcurrencyThreads.h"
 
-#include "PluginProcessor.h"
+#include "EngineTestHelpers.h"
 
 #include <gtest/gtest.h>
 
@@ -25,42 +25,16 @@
 namespace
 {
 using namespace std::chrono_literals;
+using namespace concurrency;
 
-constexpr double sampleRate = 48000.0;
 constexpr int blockSize = 256;
-
-// How long each test keeps its threads running. Sanitizer builds run several times slower, so
-// the duration is a time, not a number of blocks.
-std::chrono::milliseconds runTime()
-{
-    if (const auto* text = std::getenv ("VANTREL_CONCURRENCY_MS"))
-        return std::chrono::milliseconds (std::atoi (text));
-
-    return 1500ms;
-}
 
 std::unique_ptr<VantrelAudioProcessor> makePreparedProcessor (int numChannels)
 {
-    auto processor = std::make_unique<VantrelAudioProcessor>();
-    const auto set = numChannels == 1 ? juce::AudioChannelSet::mono() : juce::AudioChannelSet::stereo();
-    juce::AudioProcessor::BusesLayout layout;
-    layout.inputBuses.add (set);
-    layout.outputBuses.add (set);
-    EXPECT_TRUE (processor->setBusesLayout (layout));
-    processor->setRateAndBufferSizeDetails (sampleRate, blockSize);
-    processor->prepareToPlay (sampleRate, blockSize);
+    auto processor = EngineTest::makeProcessor (numChannels);
+    EngineTest::prepare (*processor, blockSize);
     return processor;
 }
-
-// What the audio thread saw.
-struct AudioReport
-{
-    long blocks = 0;
-    long nonFiniteSamples = 0;
-    float largestMagnitude = 0.0f;
-    long allocations = 0;
-    long lockAttempts = 0;
-};
 
 // Runs processBlock back to back, as the host's real-time thread does, until told to stop. Block
 // lengths vary up to the prepared size; the input is a loud sine with a little noise.
@@ -70,107 +44,57 @@ public:
     AudioThread (VantrelAudioProcessor& p, int channels)
         : processor (p)
         , numChannels (channels)
-        , thread ([this] { run(); })
     {
     }
 
     AudioReport stop()
     {
-        keepRunning = false;
-        thread.join();
+        report.blocks = thread.stop();
+        report.allocations = thread.allocations;
+        report.lockAttempts = thread.lockAttempts;
         return report;
     }
 
 private:
-    void run()
+    void processOneBlock (std::minstd_rand& random)
     {
-        // Sized the way setSize sizes it, so that the shorter blocks below never reallocate (the
-        // constructor's channel list is smaller than setSize's).
-        juce::AudioBuffer<float> buffer;
-        buffer.setSize (numChannels, blockSize);
-        juce::MidiBuffer midi;
-        std::minstd_rand random (7);
-        float phase = 0.0f;
+        const auto length = 1 + (int)(random() % blockSize);
+        buffer.setSize (numChannels, length, false, false, true);
 
-        const RealtimeProbe::ScopedWatchedThread watched;
-
-        while (keepRunning)
+        for (int i = 0; i < length; ++i)
         {
-            const auto length = 1 + (int)(random() % blockSize);
-            buffer.setSize (numChannels, length, false, false, true);
-
-            for (int i = 0; i < length; ++i)
-            {
-                const auto sample = 1.2f * std::sin (phase) + 0.01f * (float)((int)(random() % 200) - 100) / 100.0f;
-                phase += 0.03f;
-
-                for (int channel = 0; channel < numChannels; ++channel)
-                    buffer.setSample (channel, i, sample);
-            }
-
-            processor.processBlock (buffer, midi);
-            ++report.blocks;
+            const auto sample = 1.2f * std::sin (phase) + 0.01f * (float)((int)(random() % 200) - 100) / 100.0f;
+            phase += 0.03f;
 
             for (int channel = 0; channel < numChannels; ++channel)
-                for (int i = 0; i < length; ++i)
-                {
-                    const auto sample = buffer.getSample (channel, i);
-
-                    if (!std::isfinite (sample))
-                        ++report.nonFiniteSamples;
-                    else
-                        report.largestMagnitude = std::max (report.largestMagnitude, std::abs (sample));
-                }
+                buffer.setSample (channel, i, sample);
         }
 
-        report.allocations = RealtimeProbe::allocations();
-        report.lockAttempts = RealtimeProbe::lockAttempts();
+        processor.processBlock (buffer, midi);
+
+        for (int channel = 0; channel < numChannels; ++channel)
+            for (int i = 0; i < length; ++i)
+            {
+                const auto sample = buffer.getSample (channel, i);
+
+                if (!std::isfinite (sample))
+                    ++report.nonFiniteSamples;
+                else
+                    report.largestMagnitude = std::max (report.largestMagnitude, std::abs (sample));
+            }
     }
 
     VantrelAudioProcessor& processor;
     const int numChannels;
-    std::atomic<bool> keepRunning{true};
+    juce::AudioBuffer<float> buffer;
+    juce::MidiBuffer midi;
+    float phase = 0.0f;
     AudioReport report;
-    std::thread thread;
-};
 
-// A worker that repeats one job until stopped.
-class RepeatingThread
-{
-public:
-    explicit RepeatingThread (std::function<void (std::minstd_rand&)> jobToRepeat)
-        : job (std::move (jobToRepeat))
-        , thread (
-              [this]
-              {
-                  std::minstd_rand random (11);
-
-                  while (keepRunning)
-                  {
-                      job (random);
-                      ++repetitions;
-                  }
-              })
-    {
-    }
-
-    ~RepeatingThread() { stop(); }
-
-    long stop()
-    {
-        keepRunning = false;
-
-        if (thread.joinable())
-            thread.join();
-
-        return repetitions;
-    }
-
-private:
-    std::function<void (std::minstd_rand&)> job;
-    std::atomic<bool> keepRunning{true};
-    std::atomic<long> repetitions{0};
-    std::thread thread;
+    // Sized the way setSize sizes it, so that the shorter blocks never reallocate (the constructor's
+    // channel list is smaller than setSize's).
+    RepeatingThread thread{[this] (std::minstd_rand& random) { processOneBlock (random); }, 7, true,
+                           [this] { buffer.setSize (numChannels, blockSize); }};
 };
 
 // Every parameter, one after the other, to a random value inside a gesture, the way a host plays
@@ -246,8 +170,6 @@ void expectRealtimeSafeAndFinite (const AudioReport& report)
 
 class EngineConcurrency : public testing::TestWithParam<int>
 {
-protected:
-    void SetUp() override { RealtimeProbe::reset(); }
 };
 }
 

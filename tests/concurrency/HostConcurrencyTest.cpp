@@ -4,7 +4,7 @@
 // stays finite and the audio thread allocates nothing; its only lock is the one JUCE's client takes
 // around each block (the processor's callback lock). ThreadSanitizer runs the same test.
 
-#include "RealtimeProbe.h"
+#include "ConcurrencyThreads.h"
 
 #include "HostTestHelpers.h"
 
@@ -22,24 +22,9 @@
 namespace
 {
 using namespace aaxhost;
+using namespace concurrency;
 
 constexpr int maxBlockSize = 512;
-
-std::chrono::milliseconds runTime()
-{
-    if (const auto* text = std::getenv ("VANTREL_CONCURRENCY_MS"))
-        return std::chrono::milliseconds (std::atoi (text));
-
-    return std::chrono::milliseconds (1500);
-}
-
-struct AudioReport
-{
-    long blocks = 0;
-    long nonFiniteSamples = 0;
-    long allocations = 0;
-    long lockAttempts = 0;
-};
 
 // The host's audio thread. The first blocks (at the largest size, as a host starts) are left out of
 // the count: JUCE's client prepares the processor on the audio thread when it first sees a block
@@ -49,58 +34,45 @@ class HostAudioThread
 public:
     explicit HostAudioThread (PluginInstance& i)
         : instance (i)
-        , thread ([this] { run(); })
     {
     }
 
     AudioReport stop()
     {
-        keepRunning = false;
-        thread.join();
+        report.blocks = thread.stop();
+        report.allocations = thread.allocations;
+        report.lockAttempts = thread.lockAttempts;
         return report;
     }
 
 private:
-    void run()
+    void processOneBlock (std::minstd_rand& random)
     {
-        hosttest::ChannelBuffers buffers (instance.getNumOutputChannels(), maxBlockSize);
-        auto& [in, out, inputs, outputs] = buffers;
+        const auto length = 1 + (int)(random() % maxBlockSize);
 
-        std::minstd_rand random (3);
-        float phase = 0.0f;
+        for (auto& channel : buffers.in)
+            for (int i = 0; i < length; ++i)
+                channel[(size_t)i] = 1.2f * std::sin (phase + 0.03f * (float)i);
 
-        for (int warmUp = 0; warmUp < 4; ++warmUp)
-            instance.process (inputs.data(), outputs.data(), maxBlockSize);
+        phase += 0.03f * (float)length;
+        instance.process (buffers.inputs.data(), buffers.outputs.data(), length);
 
-        const RealtimeProbe::ScopedWatchedThread watched;
-        RealtimeProbe::reset();
-
-        while (keepRunning)
-        {
-            const auto length = 1 + (int)(random() % maxBlockSize);
-
-            for (auto& channel : in)
-                for (int i = 0; i < length; ++i)
-                    channel[(size_t)i] = 1.2f * std::sin (phase + 0.03f * (float)i);
-
-            phase += 0.03f * (float)length;
-            instance.process (inputs.data(), outputs.data(), length);
-            ++report.blocks;
-
-            for (const auto& channel : out)
-                for (int i = 0; i < length; ++i)
-                    if (!std::isfinite (channel[(size_t)i]))
-                        ++report.nonFiniteSamples;
-        }
-
-        report.allocations = RealtimeProbe::allocations();
-        report.lockAttempts = RealtimeProbe::lockAttempts();
+        for (const auto& channel : buffers.out)
+            for (int i = 0; i < length; ++i)
+                if (!std::isfinite (channel[(size_t)i]))
+                    ++report.nonFiniteSamples;
     }
 
     PluginInstance& instance;
-    std::atomic<bool> keepRunning{true};
+    hosttest::ChannelBuffers buffers{instance.getNumOutputChannels(), maxBlockSize};
+    float phase = 0.0f;
     AudioReport report;
-    std::thread thread;
+    RepeatingThread thread{[this] (std::minstd_rand& random) { processOneBlock (random); }, 3, true,
+                           [this]
+                           {
+                               for (int warmUp = 0; warmUp < 4; ++warmUp)
+                                   instance.process (buffers.inputs.data(), buffers.outputs.data(), maxBlockSize);
+                           }};
 };
 }
 
