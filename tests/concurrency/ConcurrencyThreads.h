@@ -96,4 +96,31 @@ private:
     std::atomic<long> repetitions{0};
     std::thread thread;
 };
+
+/** The host's audio thread: `prepare` runs unwatched, then `processBlock` again and again under the
+    real-time probe until stop(), which reports what the blocks saw.
+*/
+class AudioThread
+{
+public:
+    using BlockFunction = std::function<void (std::minstd_rand&, AudioReport&)>;
+
+    AudioThread (BlockFunction processBlock, unsigned seed, std::function<void()> prepare)
+        : thread ([this, processBlock] (std::minstd_rand& random) { processBlock (random, report); }, seed, true,
+                  std::move (prepare))
+    {
+    }
+
+    AudioReport stop()
+    {
+        report.blocks = thread.stop();
+        report.allocations = thread.allocations;
+        report.lockAttempts = thread.lockAttempts;
+        return report;
+    }
+
+private:
+    AudioReport report;
+    RepeatingThread thread;
+};
 }

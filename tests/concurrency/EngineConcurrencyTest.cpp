@@ -38,25 +38,19 @@ std::unique_ptr<VantrelAudioProcessor> makePreparedProcessor (int numChannels)
 
 // Runs processBlock back to back, as the host's real-time thread does, until told to stop. Block
 // lengths vary up to the prepared size; the input is a loud sine with a little noise.
-class AudioThread
+class ProcessorAudioThread
 {
 public:
-    AudioThread (VantrelAudioProcessor& p, int channels)
+    ProcessorAudioThread (VantrelAudioProcessor& p, int channels)
         : processor (p)
         , numChannels (channels)
     {
     }
 
-    AudioReport stop()
-    {
-        report.blocks = thread.stop();
-        report.allocations = thread.allocations;
-        report.lockAttempts = thread.lockAttempts;
-        return report;
-    }
+    AudioReport stop() { return thread.stop(); }
 
 private:
-    void processOneBlock (std::minstd_rand& random)
+    void processOneBlock (std::minstd_rand& random, AudioReport& report)
     {
         const auto length = 1 + (int)(random() % blockSize);
         buffer.setSize (numChannels, length, false, false, true);
@@ -89,12 +83,11 @@ private:
     juce::AudioBuffer<float> buffer;
     juce::MidiBuffer midi;
     float phase = 0.0f;
-    AudioReport report;
 
     // Sized the way setSize sizes it, so that the shorter blocks never reallocate (the constructor's
     // channel list is smaller than setSize's).
-    RepeatingThread thread{[this] (std::minstd_rand& random) { processOneBlock (random); }, 7, true,
-                           [this] { buffer.setSize (numChannels, blockSize); }};
+    AudioThread thread{[this] (std::minstd_rand& random, AudioReport& report) { processOneBlock (random, report); }, 7,
+                       [this] { buffer.setSize (numChannels, blockSize); }};
 };
 
 // Every parameter, one after the other, to a random value inside a gesture, the way a host plays
@@ -179,7 +172,7 @@ TEST_P (EngineConcurrency, AudioKeepsRunningWhileParametersStatesAndLevelsAreUse
     const auto states = makeStatesToRestore (*processor);
     std::atomic<long> nonFiniteLevels{0};
 
-    AudioThread audio (*processor, GetParam());
+    ProcessorAudioThread audio (*processor, GetParam());
     RepeatingThread automation ([&] (std::minstd_rand& random) { automateEveryParameter (*processor, random); });
     RepeatingThread restoring ([&] (std::minstd_rand& random) { restoreAndSave (*processor, states, random); });
     RepeatingThread meters ([&] (std::minstd_rand&) { readLevels (*processor, nonFiniteLevels); });
@@ -203,7 +196,7 @@ TEST_P (EngineConcurrency, OversamplingAndBypassSwitchedBetweenEveryBlock)
     ASSERT_NE (bypass, nullptr);
     ASSERT_NE (drive, nullptr);
 
-    AudioThread audio (*processor, GetParam());
+    ProcessorAudioThread audio (*processor, GetParam());
     RepeatingThread switching (
         [&] (std::minstd_rand& random)
         {
@@ -273,7 +266,7 @@ TEST_P (EngineConcurrency, EditorOpenWhileTheHostWorksOnTheMessageThreadAndAudio
     const OpenEditor editor (*processor);
     ASSERT_TRUE (editor.isOpen());
 
-    AudioThread audio (*processor, GetParam());
+    ProcessorAudioThread audio (*processor, GetParam());
     RepeatingThread meters ([&] (std::minstd_rand&) { readLevels (*processor, nonFiniteLevels); });
 
     std::minstd_rand random (13);
@@ -308,7 +301,7 @@ TEST_P (EngineConcurrency, EditorOpenWhileAnotherThreadAutomatesAndRestores)
     const OpenEditor editor (*processor);
     ASSERT_TRUE (editor.isOpen());
 
-    AudioThread audio (*processor, GetParam());
+    ProcessorAudioThread audio (*processor, GetParam());
     RepeatingThread automation ([&] (std::minstd_rand& random) { automateEveryParameter (*processor, random); });
     RepeatingThread restoring ([&] (std::minstd_rand& random) { restoreAndSave (*processor, states, random); });
 

@@ -37,16 +37,10 @@ public:
     {
     }
 
-    AudioReport stop()
-    {
-        report.blocks = thread.stop();
-        report.allocations = thread.allocations;
-        report.lockAttempts = thread.lockAttempts;
-        return report;
-    }
+    AudioReport stop() { return thread.stop(); }
 
 private:
-    void processOneBlock (std::minstd_rand& random)
+    void processOneBlock (std::minstd_rand& random, AudioReport& report)
     {
         const auto length = 1 + (int)(random() % maxBlockSize);
 
@@ -63,16 +57,17 @@ private:
                     ++report.nonFiniteSamples;
     }
 
+    void warmUp()
+    {
+        for (int block = 0; block < 4; ++block)
+            instance.process (buffers.inputs.data(), buffers.outputs.data(), maxBlockSize);
+    }
+
     PluginInstance& instance;
     hosttest::ChannelBuffers buffers{instance.getNumOutputChannels(), maxBlockSize};
     float phase = 0.0f;
-    AudioReport report;
-    RepeatingThread thread{[this] (std::minstd_rand& random) { processOneBlock (random); }, 3, true,
-                           [this]
-                           {
-                               for (int warmUp = 0; warmUp < 4; ++warmUp)
-                                   instance.process (buffers.inputs.data(), buffers.outputs.data(), maxBlockSize);
-                           }};
+    AudioThread thread{[this] (std::minstd_rand& random, AudioReport& report) { processOneBlock (random, report); }, 3,
+                       [this] { warmUp(); }};
 };
 }
 
