@@ -232,6 +232,18 @@ protected:
         return answer;
     }
 
+    /** Records a call with one output and answers it; the arguments recorded are the output alone unless
+        given.
+    */
+    template <typename T, typename... Recorded>
+    AAX_Result Get (int slot, const char* operation, T* out, std::common_type_t<T> proper, const Recorded&... recorded)
+    {
+        if constexpr (sizeof...(Recorded) == 0)
+            return Respond (Note (slot, operation, out), Output<T>{out, proper});
+        else
+            return Respond (Note (slot, operation, recorded...), Output<T>{out, proper});
+    }
+
     AAX_Result RespondWithText (Reply reply, AAX_IString* out, const std::string& proper);
 
     /** Hands out an object without a reference for the caller: the host keeps it alive. */
@@ -651,24 +663,18 @@ public:
     AAX_Result GetSampleRate (AAX_CSampleRate* rate) override;
     AAX_Result GetInputStemFormat (AAX_EStemFormat* f) override
     {
-        return Respond (Note (5, "GetInputStemFormat", f), Output<AAX_EStemFormat>{f, inputStemFormat});
+        return Get (5, "GetInputStemFormat", f, inputStemFormat);
     }
     AAX_Result GetOutputStemFormat (AAX_EStemFormat* f) override
     {
-        return Respond (Note (6, "GetOutputStemFormat", f), Output<AAX_EStemFormat>{f, outputStemFormat});
+        return Get (6, "GetOutputStemFormat", f, outputStemFormat);
     }
-    AAX_Result GetSignalLatency (int32_t* s) override
-    {
-        return Respond (Note (7, "GetSignalLatency", s), Output<int32_t>{s, 0});
-    }
+    AAX_Result GetSignalLatency (int32_t* s) override { return Get (7, "GetSignalLatency", s, 0); }
     AAX_Result GetCycleCount (AAX_EProperty p, AAX_CPropertyValue* v) override
     {
-        return Respond (Note (8, "GetCycleCount", p, v), Output<AAX_CPropertyValue>{v, 0});
+        return Get (8, "GetCycleCount", v, 0, p, v);
     }
-    AAX_Result GetTODLocation (int64_t* t) override
-    {
-        return Respond (Note (9, "GetTODLocation", t), Output<int64_t>{t, 0});
-    }
+    AAX_Result GetTODLocation (int64_t* t) override { return Get (9, "GetTODLocation", t, 0); }
     AAX_Result SetSignalLatency (int32_t s) override { return Record (10, "SetSignalLatency", s); }
     AAX_Result SetCycleCount (AAX_EProperty* p, AAX_CPropertyValue* v, int32_t n) override
     {
@@ -677,22 +683,19 @@ public:
     AAX_Result PostPacket (AAX_CFieldIndex f, const void* d, uint32_t n) override;
     AAX_Result GetCurrentMeterValue (AAX_CTypeID m, float* v) override
     {
-        return Respond (Note (13, "GetCurrentMeterValue", m, v), Output<float>{v, 0.0f});
+        return Get (13, "GetCurrentMeterValue", v, 0.0f, m, v);
     }
     AAX_Result GetMeterPeakValue (AAX_CTypeID m, float* v) override
     {
-        return Respond (Note (14, "GetMeterPeakValue", m, v), Output<float>{v, 0.0f});
+        return Get (14, "GetMeterPeakValue", v, 0.0f, m, v);
     }
     AAX_Result ClearMeterPeakValue (AAX_CTypeID m) override { return Record (15, "ClearMeterPeakValue", m); }
     AAX_Result GetMeterClipped (AAX_CTypeID m, AAX_CBoolean* c) override
     {
-        return Respond (Note (16, "GetMeterClipped", m, c), Output<AAX_CBoolean>{c, 0});
+        return Get (16, "GetMeterClipped", c, 0, m, c);
     }
     AAX_Result ClearMeterClipped (AAX_CTypeID m) override { return Record (17, "ClearMeterClipped", m); }
-    AAX_Result GetMeterCount (uint32_t* n) override
-    {
-        return Respond (Note (18, "GetMeterCount", n), Output<uint32_t>{n, 0});
-    }
+    AAX_Result GetMeterCount (uint32_t* n) override { return Get (18, "GetMeterCount", n, 0); }
     AAX_Result GetNextMIDIPacket (AAX_CFieldIndex* p, AAX_CMidiPacket* m) override
     {
         return Record (19, "GetNextMIDIPacket", p, m);
@@ -701,26 +704,17 @@ public:
     {
         return Record (20, "SendNotification", t, d, n);
     }
-    AAX_Result GetHybridSignalLatency (int32_t* s) override
-    {
-        return Respond (Note (21, "GetHybridSignalLatency", s), Output<int32_t>{s, 0});
-    }
+    AAX_Result GetHybridSignalLatency (int32_t* s) override { return Get (21, "GetHybridSignalLatency", s, 0); }
     AAX_Result GetCurrentAutomationTimestamp (int64_t* t) override
     {
-        return Respond (Note (22, "GetCurrentAutomationTimestamp", t), Output<int64_t>{t, 0});
+        return Get (22, "GetCurrentAutomationTimestamp", t, 0);
     }
     AAX_Result GetHostName (AAX_IString* s) override
     {
         return RespondWithText (Note (23, "GetHostName", s), s, hostName);
     }
-    AAX_Result GetPlugInTargetPlatform (int32_t* p) override
-    {
-        return Respond (Note (24, "GetPlugInTargetPlatform", p), Output<int32_t>{p, 0});
-    }
-    AAX_Result GetIsAudioSuite (AAX_CBoolean* b) override
-    {
-        return Respond (Note (25, "GetIsAudioSuite", b), Output<AAX_CBoolean>{b, 0});
-    }
+    AAX_Result GetPlugInTargetPlatform (int32_t* p) override { return Get (24, "GetPlugInTargetPlatform", p, 0); }
+    AAX_Result GetIsAudioSuite (AAX_CBoolean* b) override { return Get (25, "GetIsAudioSuite", b, 0); }
 
     AAX_Result CopyTableForEffect (AAX_CPropertyValue m, AAX_CPropertyValue p, AAX_CPropertyValue i, uint32_t t,
                                    int32_t s, IACFUnknown* table) override
@@ -767,7 +761,7 @@ public:
 
     AAX_Result Clear() override { return Record (3, "Clear", ""); }
     AAX_Result Empty (AAX_CBoolean* e) override { return Record (4, "Empty", e); }
-    AAX_Result GetNumPages (int32_t* n) override { return Respond (Note (5, "GetNumPages", n), Output<int32_t>{n, 3}); }
+    AAX_Result GetNumPages (int32_t* n) override { return Get (5, "GetNumPages", n, 3); }
     AAX_Result InsertPage (int32_t p) override { return Record (6, "InsertPage", p); }
     AAX_Result RemovePage (int32_t p) override { return Record (7, "RemovePage", p); }
     AAX_Result GetNumMappedParameterIDs (int32_t p, int32_t* n) override
@@ -825,22 +819,13 @@ public:
         OfferVersions ({IID_IAAXTransportV1, IID_IAAXTransportV2, IID_IAAXTransportV3}, versions);
     }
 
-    AAX_Result GetCurrentTempo (double* t) override
-    {
-        return Respond (Note (3, "GetCurrentTempo", t), Output<double>{t, 120.0});
-    }
+    AAX_Result GetCurrentTempo (double* t) override { return Get (3, "GetCurrentTempo", t, 120.0); }
     AAX_Result GetCurrentMeter (int32_t* n, int32_t* d) override
     {
         return Respond (Note (4, "GetCurrentMeter", n, d), Output<int32_t>{n, 4}, Output<int32_t>{d, 4});
     }
-    AAX_Result IsTransportPlaying (bool* p) override
-    {
-        return Respond (Note (5, "IsTransportPlaying", p), Output<bool>{p, false});
-    }
-    AAX_Result GetCurrentTickPosition (int64_t* t) override
-    {
-        return Respond (Note (6, "GetCurrentTickPosition", t), Output<int64_t>{t, 0});
-    }
+    AAX_Result IsTransportPlaying (bool* p) override { return Get (5, "IsTransportPlaying", p, false); }
+    AAX_Result GetCurrentTickPosition (int64_t* t) override { return Get (6, "GetCurrentTickPosition", t, 0); }
     AAX_Result GetCurrentLoopPosition (bool* l, int64_t* s, int64_t* e) override
     {
         return Respond (Note (7, "GetCurrentLoopPosition", l, s, e), Output<bool>{l, false}, Output<int64_t>{s, 0},
@@ -848,28 +833,22 @@ public:
     }
     AAX_Result GetCurrentNativeSampleLocation (int64_t* s) override
     {
-        return Respond (Note (8, "GetCurrentNativeSampleLocation", s), Output<int64_t>{s, 0});
+        return Get (8, "GetCurrentNativeSampleLocation", s, 0);
     }
     AAX_Result GetCustomTickPosition (int64_t* t, int64_t s) override
     {
-        return Respond (Note (9, "GetCustomTickPosition", t, s), Output<int64_t>{t, 0});
+        return Get (9, "GetCustomTickPosition", t, 0, t, s);
     }
     AAX_Result GetBarBeatPosition (int32_t* b, int32_t* bt, int64_t* t, int64_t s) override
     {
         return Respond (Note (10, "GetBarBeatPosition", b, bt, t, s), Output<int32_t>{b, 1}, Output<int32_t>{bt, 1},
                         Output<int64_t>{t, 0});
     }
-    AAX_Result GetTicksPerQuarter (uint32_t* t) override
-    {
-        return Respond (Note (11, "GetTicksPerQuarter", t), Output<uint32_t>{t, 960000});
-    }
-    AAX_Result GetCurrentTicksPerBeat (uint32_t* t) override
-    {
-        return Respond (Note (12, "GetCurrentTicksPerBeat", t), Output<uint32_t>{t, 960000});
-    }
+    AAX_Result GetTicksPerQuarter (uint32_t* t) override { return Get (11, "GetTicksPerQuarter", t, 960000); }
+    AAX_Result GetCurrentTicksPerBeat (uint32_t* t) override { return Get (12, "GetCurrentTicksPerBeat", t, 960000); }
     AAX_Result GetTimelineSelectionStartPosition (int64_t* s) override
     {
-        return Respond (Note (13, "GetTimelineSelectionStartPosition", s), Output<int64_t>{s, 0});
+        return Get (13, "GetTimelineSelectionStartPosition", s, 0);
     }
     AAX_Result GetTimeCodeInfo (AAX_EFrameRate* r, int32_t* o) override
     {
@@ -881,10 +860,7 @@ public:
         return Respond (Note (15, "GetFeetFramesInfo", r, o), Output<AAX_EFeetFramesRate>{r, AAX_eFeetFramesRate_24},
                         Output<int64_t>{o, 0});
     }
-    AAX_Result IsMetronomeEnabled (int32_t* e) override
-    {
-        return Respond (Note (16, "IsMetronomeEnabled", e), Output<int32_t>{e, 0});
-    }
+    AAX_Result IsMetronomeEnabled (int32_t* e) override { return Get (16, "IsMetronomeEnabled", e, 0); }
     AAX_Result GetHDTimeCodeInfo (AAX_EFrameRate* r, int64_t* o) override
     {
         return Respond (Note (17, "GetHDTimeCodeInfo", r, o), Output<AAX_EFrameRate>{r, AAX_eFrameRate_Undeclared},
@@ -979,7 +955,7 @@ public:
     AAX_Result PostReleaseRequest (AAX_CParamID id) override { return Record (8, "PostReleaseRequest", id); }
     AAX_Result GetTouchState (AAX_CParamID id, AAX_CBoolean* t) override
     {
-        return Respond (Note (9, "GetTouchState", id, t), Output<AAX_CBoolean>{t, 0});
+        return Get (9, "GetTouchState", t, 0, id, t);
     }
 
     AAX_IEffectParameters* confirmTo = nullptr;
