@@ -40,12 +40,6 @@ void countAllocation() noexcept
     if (watched)
         ++allocationCount;
 }
-
-void countLock() noexcept
-{
-    if (watched)
-        ++lockCount;
-}
 }
 
 namespace RealtimeProbe
@@ -284,7 +278,9 @@ namespace
 template <typename Lock>
 int countedLock (Lock* lock, std::atomic<int (*) (Lock*)>& real, const char* name) noexcept
 {
-    countLock();
+    if (watched)
+        ++lockCount;
+
     auto function = real.load (std::memory_order_acquire);
 
     if (function == nullptr)
