@@ -34,12 +34,6 @@ namespace
 thread_local bool watched = false;
 std::atomic<long> allocationCount{0};
 std::atomic<long> lockCount{0};
-
-void countAllocation() noexcept
-{
-    if (watched)
-        ++allocationCount;
-}
 }
 
 namespace RealtimeProbe
@@ -91,6 +85,12 @@ void reset() noexcept
 // Heap allocation: every form of operator new ends here.
 namespace
 {
+void countAllocation() noexcept
+{
+    if (watched)
+        ++allocationCount;
+}
+
 void* allocate (std::size_t size, std::size_t alignment = 0)
 {
     countAllocation();
