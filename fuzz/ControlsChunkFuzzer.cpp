@@ -17,8 +17,8 @@
 #include "AAX_CLinearTaperDelegate.h"
 #include "AAX_CNumberDisplayDelegate.h"
 #include "AAX_CParameter.h"
-#include "AAX_IACFAutomationDelegate.h"
-#include "AAX_UIDs.h"
+#include "FakeHost.h"
+#include "FuzzCheck.h"
 
 #include <cmath>
 #include <cstdint>
@@ -31,65 +31,18 @@ namespace
 {
 constexpr AAX_CTypeID controlsChunkID = 0x656C636B; // 'elck'
 
-[[noreturn]] void fail (const char* what)
-{
-    std::fprintf (stderr, "ControlsChunkFuzzer: %s\n", what);
-    std::abort();
-}
+using fuzzcheck::check;
+using fuzzcheck::fail;
 
-void check (bool condition, const char* what)
+// A host context that offers an automation delegate, which confirms every set-value request at once,
+// and nothing else.
+struct AutomatingHost : FakeHost::InstanceContext
 {
-    if (!condition)
-        fail (what);
-}
-
-// A host context that offers an automation delegate, which confirms every set-value request at once.
-// It lives on the stack and counts no references.
-class AutomatingHost final : public IACFUnknown
-{
-public:
-    ACFRESULT QueryInterface (acfIID iid, void** ppOut) override
+    AutomatingHost()
     {
-        *ppOut = iid == IID_IAAXAutomationDelegateV1 ? static_cast<AAX_IACFAutomationDelegate*> (&delegate) : nullptr;
-        return *ppOut != nullptr ? ACF_OK : ACF_E_NOINTERFACE;
+        log.recording = false;
+        context.Withdraw (IID_IAAXControllerV1);
     }
-
-    acfUInt32 AddRef() override { return 1; }
-    acfUInt32 Release() override { return 1; }
-
-    class Delegate final : public AAX_IACFAutomationDelegate
-    {
-    public:
-        ACFRESULT QueryInterface (acfIID, void** ppOut) override
-        {
-            *ppOut = nullptr;
-            return ACF_E_NOINTERFACE;
-        }
-
-        acfUInt32 AddRef() override { return 1; }
-        acfUInt32 Release() override { return 1; }
-
-        AAX_Result RegisterParameter (AAX_CParamID) override { return AAX_SUCCESS; }
-        AAX_Result UnregisterParameter (AAX_CParamID) override { return AAX_SUCCESS; }
-        AAX_Result PostCurrentValue (AAX_CParamID, double) override { return AAX_SUCCESS; }
-        AAX_Result PostTouchRequest (AAX_CParamID) override { return AAX_SUCCESS; }
-        AAX_Result PostReleaseRequest (AAX_CParamID) override { return AAX_SUCCESS; }
-
-        AAX_Result PostSetValueRequest (AAX_CParamID id, double value) override
-        {
-            return model->UpdateParameterNormalizedValue (id, value, AAX_eUpdateSource_Unspecified);
-        }
-
-        AAX_Result GetTouchState (AAX_CParamID, AAX_CBoolean* touched) override
-        {
-            *touched = 0;
-            return AAX_SUCCESS;
-        }
-
-        AAX_IEffectParameters* model = nullptr;
-    };
-
-    Delegate delegate;
 };
 
 // The parameters of the plug-in as JUCE's client registers them, plus the master bypass; initialised
@@ -100,9 +53,9 @@ public:
     explicit DataModel (AutomatingHost* host)
     {
         if (host != nullptr)
-            host->delegate.model = this;
+            host->automation.confirmTo = this;
 
-        check (Initialize (host) == AAX_SUCCESS, "Initialize failed");
+        check (Initialize (host != nullptr ? host->context.AsUnknown() : nullptr) == AAX_SUCCESS, "Initialize failed");
     }
 
     ~DataModel() override { Uninitialize(); }

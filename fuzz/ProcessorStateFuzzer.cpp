@@ -9,6 +9,7 @@
 // it over (odd), or as the block's text, with a correct header put in front of it (even), so that
 // mutations of the XML are not wasted on a broken length field.
 
+#include "FuzzCheck.h"
 #include "PluginProcessor.h"
 
 #include <juce_events/juce_events.h>
@@ -25,17 +26,8 @@ namespace
 constexpr double sampleRate = 48000.0;
 constexpr int blockSize = 64;
 
-[[noreturn]] void fail (const char* what)
-{
-    std::fprintf (stderr, "ProcessorStateFuzzer: %s\n", what);
-    std::abort();
-}
-
-void check (bool condition, const char* what)
-{
-    if (!condition)
-        fail (what);
-}
+using fuzzcheck::check;
+using fuzzcheck::fail;
 
 // The framework's message manager must outlive every processor: the value-tree state runs a timer.
 const juce::ScopedJuceInitialiser_GUI& framework()

@@ -12,6 +12,7 @@
 // is a complete, normal run.
 
 #include "FakeHost.h"
+#include "FuzzCheck.h"
 
 #include "AAX_CEffectParameters.h"
 #include "AAX_CString.h"
@@ -35,11 +36,7 @@ extern "C"
 
 namespace
 {
-[[noreturn]] void fail (const char* what, long value)
-{
-    std::fprintf (stderr, "RegistrationFuzzer: %s (%ld)\n", what, value);
-    std::abort();
-}
+using fuzzcheck::fail;
 
 using namespace FakeHost;
 
@@ -96,6 +93,7 @@ struct FuzzHost : DescriptionHostContext
     explicit FuzzHost (FuzzAnswers& answers)
     {
         log.policy = &answers;
+        log.recording = false;
 
         factory.Register (AAXCompID_HostServices, [this] (int serial)
                           { return std::make_unique<HostServices> (log, "services" + std::to_string (serial)); });

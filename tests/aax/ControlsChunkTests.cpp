@@ -350,7 +350,7 @@ TEST (ControlsChunk, RecordsThatAreNotNumbersAreSkipped)
     ChunkBuffer buffer (0);
     buffer.setData (bytes);
 
-    model.context.automation.clear();
+    model.context.log.Clear();
     EXPECT_EQ (model.effect->SetChunk (kElck, buffer.chunk()), AAX_SUCCESS);
 
     for (const auto* id : {"a", "b", "c"})
@@ -359,7 +359,7 @@ TEST (ControlsChunk, RecordsThatAreNotNumbersAreSkipped)
     EXPECT_DOUBLE_EQ (model.value ("d"), 1.0);
     EXPECT_DOUBLE_EQ (model.value ("e"), 0.5);
 
-    for (const auto& call : model.context.automation.calls)
+    for (const auto& call : model.context.log.Summary ("automation"))
         EXPECT_TRUE (call.back() == 'd' || call.back() == 'e') << call;
 
     // The chunk differs from the model's state, which holds numbers.

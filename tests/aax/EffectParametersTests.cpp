@@ -193,15 +193,15 @@ public:
 TEST (EffectParameters, ADuplicateParameterIsDeletedAndTheRegisteredOneStays)
 {
     {
-        FakeHostContext context;
+        FakeHost::InstanceContext context;
         auto* effect = new ReinitialisedEffect();
         effect->AddRef();
 
-        EXPECT_EQ (effect->Initialize (&context), AAX_SUCCESS);
+        EXPECT_EQ (effect->Initialize (context.context.AsUnknown()), AAX_SUCCESS);
         EXPECT_EQ (CountedParameter::alive, 2);
         EXPECT_EQ (effect->UpdateParameterNormalizedValue ("drive", 0.75, AAX_eUpdateSource_Unspecified), AAX_SUCCESS);
 
-        EXPECT_EQ (effect->Initialize (&context), AAX_SUCCESS);
+        EXPECT_EQ (effect->Initialize (context.context.AsUnknown()), AAX_SUCCESS);
         EXPECT_EQ (CountedParameter::alive, 2);
 
         int32_t count = 0;
@@ -419,7 +419,7 @@ TEST (EffectParameters, HostValuesThatAreNotNumbersAreRefused)
     model.effect->Dispatcher().RegisterPacket ("drive", 3);
     model.effect->GenerateCoefficients();
     model.context.controller.packets.clear();
-    model.context.automation.clear();
+    model.context.log.Clear();
     const auto changes = model.effect->Changes();
 
     for (const auto value : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
@@ -441,7 +441,7 @@ TEST (EffectParameters, HostValuesThatAreNotNumbersAreRefused)
     model.effect->GetParameterDefaultNormalizedValue ("drive", &defaultValue);
     EXPECT_DOUBLE_EQ (model.value ("drive"), 0.5);
     EXPECT_DOUBLE_EQ (defaultValue, 0.5);
-    EXPECT_TRUE (model.context.automation.calls.empty());
+    EXPECT_TRUE (model.context.log.Summary ("automation").empty());
     EXPECT_EQ (model.effect->Changes(), changes);
 
     model.effect->GenerateCoefficients();
@@ -472,10 +472,10 @@ public:
 // as changes and their packets go out.
 TEST (EffectParameters, WithoutAHostDelegateChangesTakeEffectAtOnce)
 {
-    FakeHostContext context (false);
+    FakeHost::InstanceContext context (false);
     auto* effect = new ListeningEffect ({{"drive", 0.5f}, {"tone", 0.5f}});
     effect->AddRef();
-    ASSERT_EQ (effect->Initialize (&context), AAX_SUCCESS);
+    ASSERT_EQ (effect->Initialize (context.context.AsUnknown()), AAX_SUCCESS);
     effect->Dispatcher().RegisterPacket ("drive", 3);
     effect->GenerateCoefficients();
     context.controller.packets.clear();

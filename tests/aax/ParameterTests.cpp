@@ -271,7 +271,7 @@ TEST (FloatParameter, ValuesThatAreNotNumbersChangeNothing)
 
     const auto parameter = MakeParameter ("gain", 0.25f);
     AutomatedParameter automated;
-    automated.hostDelegate.clear();
+    automated.log.Clear();
 
     for (auto* target : {parameter.get(), automated.parameter.get()})
     {
@@ -286,5 +286,5 @@ TEST (FloatParameter, ValuesThatAreNotNumbersChangeNothing)
         }
     }
 
-    EXPECT_TRUE (automated.hostDelegate.calls.empty());
+    EXPECT_TRUE (automated.Calls().empty());
 }

@@ -386,7 +386,7 @@ TEST (HostileHosts, WithoutAnAutomationDelegateValuesTakeEffectAtOnceOnBothSides
 {
     HostOptions options;
     options.offerAutomationDelegate = false;
-    const auto host = makeHost (options);
+    const auto host = makeRegisteredHost (options);
     const auto source = makeInstance (*host);
     ASSERT_NE (source, nullptr);
 
@@ -420,7 +420,7 @@ TEST (HostileHosts, WithoutAnAutomationDelegateValuesTakeEffectAtOnceOnBothSides
 // parameters to the end of its range: the framework's range limits it before any code of ours sees it.)
 TEST (HostileChunks, ValuesThatAreNotNumbersChangeNothingOnEitherSide)
 {
-    const auto host = makeHost();
+    const auto host = makeRegisteredHost();
     const auto instance = makeInstance (*host);
     ASSERT_NE (instance, nullptr);
 
@@ -463,7 +463,7 @@ TEST (HostileChunks, ValuesThatAreNotNumbersChangeNothingOnEitherSide)
 // their values stay as they were.
 TEST (HostileHosts, ASecondInitializeKeepsTheParametersAndLeaksNothing)
 {
-    const auto host = makeHost();
+    const auto host = makeRegisteredHost();
     const auto instance = makeInstance (*host);
     ASSERT_NE (instance, nullptr);
 

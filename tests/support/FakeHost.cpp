@@ -291,8 +291,8 @@ AAX_Result ComponentFactory::CreateComponent (const _acfUID& classID, IACFUnknow
 
     const auto result = object->Query (iid, out);
 
-    if (result == ACF_OK)
-        object->log.calls.pop_back(); // the creation itself is the call of interest, not the query
+    if (result == ACF_OK && log.recording)
+        log.calls.pop_back(); // the creation itself is the call of interest, not the query
 
     return result;
 }

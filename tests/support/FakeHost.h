@@ -129,7 +129,10 @@ public:
     template <typename... Arguments>
     void Add (const std::string& object, int slot, const char* operation, const Arguments&... arguments)
     {
-        calls.push_back ({object, slot, operation, {Format (arguments)...}});
+        if (recording)
+            calls.push_back ({object, slot, operation, {Format (arguments)...}});
+        else
+            (Read (arguments), ...);
     }
 
     /** Calls of one operation (on any object when `object` is empty), in order. */
@@ -153,7 +156,20 @@ public:
     std::vector<std::string> misuses; // calls on, or hand-overs of, objects after their last release
     AnswerPolicy* policy = nullptr;   // none: every answer as set up
 
+    /** Off, the calls are not kept (a fuzzer's host, which needs the speed), but their texts are still read
+        whole, as a host reads them.
+    */
+    bool recording = true;
+
 private:
+    template <typename T>
+    static void Read (const T& argument)
+    {
+        if constexpr (std::is_same_v<T, const char*> || std::is_same_v<T, char*>)
+            if (argument != nullptr) [[maybe_unused]]
+                volatile auto length = std::strlen (argument);
+    }
+
     friend class Object;
     std::set<const Object*> objects;
 };
