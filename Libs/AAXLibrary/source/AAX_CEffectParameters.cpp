@@ -31,6 +31,42 @@ AAX_Result WithParameter (Manager& manager, AAX_CParamID iParameterID, Action&& 
     return action (*parameter);
 }
 
+/** Hands a normalised value to the setter of the parameter with the given ID. A value that is not a
+    finite number is refused, and the parameter keeps its value.
+*/
+template <typename Manager, typename Setter>
+AAX_Result SetFiniteValue (Manager& manager, AAX_CParamID iParameterID, double iValue, Setter&& setter)
+{
+    return WithParameter (manager, iParameterID,
+                          [&] (AAX_IParameter& parameter)
+                          {
+                              if (!std::isfinite (iValue))
+                                  return AAX_ERROR_INVALID_ARGUMENT;
+
+                              setter (parameter, iValue);
+                              return AAX_SUCCESS;
+                          });
+}
+
+/** Moves the parameter with the given ID by a normalised amount, through `apply` with the new value
+    limited to 0..1. A parameter that cannot be read, or an amount that is not a finite number, is
+    refused.
+*/
+template <typename Apply>
+AAX_Result MoveByAmount (const AAX_CEffectParameters& model, AAX_CParamID iParameterID, double iAmount, Apply&& apply)
+{
+    double oldValue = 0.0;
+    const auto result = model.GetParameterNormalizedValue (iParameterID, &oldValue);
+
+    if (result != AAX_SUCCESS)
+        return result;
+
+    if (!std::isfinite (iAmount))
+        return AAX_ERROR_INVALID_ARGUMENT;
+
+    return apply (std::clamp (oldValue + iAmount, 0.0, 1.0));
+}
+
 /** Fills the output with what the getter reads from the parameter with the given ID. */
 template <typename Manager, typename Value, typename Getter>
 AAX_Result ReadParameter (Manager& manager, AAX_CParamID iParameterID, Value* oValue, Getter&& getter)
@@ -406,15 +442,9 @@ AAX_Result AAX_CEffectParameters::GetParameterDefaultNormalizedValue (AAX_CParam
 
 AAX_Result AAX_CEffectParameters::SetParameterDefaultNormalizedValue (AAX_CParamID iParameterID, double iValue)
 {
-    return WithParameter (mParameterManager, iParameterID,
-                          [iValue] (AAX_IParameter& parameter)
-                          {
-                              if (!std::isfinite (iValue))
-                                  return AAX_ERROR_INVALID_ARGUMENT;
-
-                              parameter.SetNormalizedDefaultValue (iValue);
-                              return AAX_SUCCESS;
-                          });
+    return SetFiniteValue (mParameterManager, iParameterID, iValue,
+                           [] (AAX_IParameter& parameter, double value)
+                           { parameter.SetNormalizedDefaultValue (value); });
 }
 
 AAX_Result AAX_CEffectParameters::GetParameterType (AAX_CParamID iParameterID, AAX_EParameterType* oParameterType) const
@@ -549,29 +579,14 @@ AAX_Result AAX_CEffectParameters::GetParameterNormalizedValue (AAX_CParamID iPar
 
 AAX_Result AAX_CEffectParameters::SetParameterNormalizedValue (AAX_CParamID iParameterID, double iValue)
 {
-    return WithParameter (mParameterManager, iParameterID,
-                          [iValue] (AAX_IParameter& parameter)
-                          {
-                              if (!std::isfinite (iValue))
-                                  return AAX_ERROR_INVALID_ARGUMENT;
-
-                              parameter.SetNormalizedValue (iValue);
-                              return AAX_SUCCESS;
-                          });
+    return SetFiniteValue (mParameterManager, iParameterID, iValue,
+                           [] (AAX_IParameter& parameter, double value) { parameter.SetNormalizedValue (value); });
 }
 
 AAX_Result AAX_CEffectParameters::SetParameterNormalizedRelative (AAX_CParamID iParameterID, double iValue)
 {
-    double oldValue = 0.0;
-    const auto result = GetParameterNormalizedValue (iParameterID, &oldValue);
-
-    if (result != AAX_SUCCESS)
-        return result;
-
-    if (!std::isfinite (iValue))
-        return AAX_ERROR_INVALID_ARGUMENT;
-
-    return SetParameterNormalizedValue (iParameterID, std::clamp (oldValue + iValue, 0.0, 1.0));
+    return MoveByAmount (*this, iParameterID, iValue,
+                         [&] (double newValue) { return SetParameterNormalizedValue (iParameterID, newValue); });
 }
 
 //==============================================================================
@@ -624,17 +639,10 @@ AAX_Result AAX_CEffectParameters::UpdateParameterNormalizedValue (AAX_CParamID i
 
 AAX_Result AAX_CEffectParameters::UpdateParameterNormalizedRelative (AAX_CParamID iParameterID, double iValue)
 {
-    double oldValue = 0.0;
-    const auto result = GetParameterNormalizedValue (iParameterID, &oldValue);
-
-    if (result != AAX_SUCCESS)
-        return result;
-
-    if (!std::isfinite (iValue))
-        return AAX_ERROR_INVALID_ARGUMENT;
-
-    return UpdateParameterNormalizedValue (iParameterID, std::clamp (oldValue + iValue, 0.0, 1.0),
-                                           AAX_eUpdateSource_Unspecified);
+    return MoveByAmount (
+        *this, iParameterID, iValue,
+        [&] (double newValue)
+        { return UpdateParameterNormalizedValue (iParameterID, newValue, AAX_eUpdateSource_Unspecified); });
 }
 
 AAX_Result AAX_CEffectParameters::GenerateCoefficients()
