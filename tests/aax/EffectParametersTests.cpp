@@ -448,6 +448,38 @@ TEST (EffectParameters, HostValuesThatAreNotNumbersAreRefused)
     EXPECT_TRUE (model.context.controller.packets.empty());
 }
 
+// A host value beyond what a float holds is refused the same way by the calls that set a value or a
+// default (the parameters keep floats); the relative calls, and values a float holds, are limited to
+// the range.
+TEST (EffectParameters, HostValuesBeyondAFloatAreRefusedAndOthersLimited)
+{
+    Model model ({{"drive", 0.5f}});
+    model.context.log.Clear();
+    const auto changes = model.effect->Changes();
+    auto* effect = model.effect;
+
+    for (const auto value : {1.0e300, -1.0e300, 1.0e39, -1.0e39})
+    {
+        EXPECT_EQ (effect->SetParameterNormalizedValue ("drive", value), AAX_ERROR_INVALID_ARGUMENT) << value;
+        EXPECT_EQ (effect->UpdateParameterNormalizedValue ("drive", value, AAX_eUpdateSource_Unspecified),
+                   AAX_ERROR_INVALID_ARGUMENT)
+            << value;
+        EXPECT_EQ (effect->SetParameterDefaultNormalizedValue ("drive", value), AAX_ERROR_INVALID_ARGUMENT) << value;
+    }
+
+    double defaultValue = 0.0;
+    effect->GetParameterDefaultNormalizedValue ("drive", &defaultValue);
+    EXPECT_DOUBLE_EQ (defaultValue, 0.5);
+    EXPECT_DOUBLE_EQ (model.value ("drive"), 0.5);
+    EXPECT_TRUE (model.context.log.Summary ("automation").empty());
+    EXPECT_EQ (effect->Changes(), changes);
+
+    EXPECT_EQ (effect->UpdateParameterNormalizedValue ("drive", 1.0e38, AAX_eUpdateSource_Unspecified), AAX_SUCCESS);
+    EXPECT_DOUBLE_EQ (model.value ("drive"), 1.0);
+    EXPECT_EQ (effect->UpdateParameterNormalizedRelative ("drive", -1.0e300), AAX_SUCCESS);
+    EXPECT_DOUBLE_EQ (model.value ("drive"), 0.0);
+}
+
 namespace
 {
 /** Hears every value the data model confirms, as JUCE's client does to hand it on to its processor. */

@@ -31,8 +31,17 @@ AAX_Result WithParameter (Manager& manager, AAX_CParamID iParameterID, Action&& 
     return action (*parameter);
 }
 
-/** Hands a normalised value to the setter of the parameter with the given ID. A value that is not a
-    finite number is refused, and the parameter keeps its value.
+/** Whether a host's normalised value can be taken at all. A value beyond what a float holds is refused
+    like an infinity: the parameters keep floats, and a derived data model that hands the host's value
+    on as a float (JUCE's does) would hand on an infinity.
+*/
+bool IsUsableNormalizedValue (double value) noexcept
+{
+    return std::isfinite (value) && std::abs (value) <= double (FLT_MAX);
+}
+
+/** Hands a normalised value to the setter of the parameter with the given ID. A value that cannot be
+    taken is refused, and the parameter keeps its value.
 */
 template <typename Manager, typename Setter>
 AAX_Result SetFiniteValue (Manager& manager, AAX_CParamID iParameterID, double iValue, Setter&& setter)
@@ -40,7 +49,7 @@ AAX_Result SetFiniteValue (Manager& manager, AAX_CParamID iParameterID, double i
     return WithParameter (manager, iParameterID,
                           [&] (AAX_IParameter& parameter)
                           {
-                              if (!std::isfinite (iValue))
+                              if (!IsUsableNormalizedValue (iValue))
                                   return AAX_ERROR_INVALID_ARGUMENT;
 
                               setter (parameter, iValue);
@@ -621,7 +630,7 @@ AAX_Result AAX_CEffectParameters::UpdateParameterNormalizedValue (AAX_CParamID i
     return WithParameter (mParameterManager, iParameterID,
                           [this, iParameterID, iValue] (AAX_IParameter& parameter)
                           {
-                              if (!std::isfinite (iValue))
+                              if (!IsUsableNormalizedValue (iValue))
                                   return AAX_ERROR_INVALID_ARGUMENT;
 
                               const auto oldValue = parameter.GetNormalizedValue();
