@@ -7,26 +7,71 @@ namespace Utility
 {
 namespace
 {
-    // JUCE's AAX client hands a host's normalised value to the parameter as it comes. These keep their
-    // last value when it is not a number, so that the processor, the editor and a saved state never see
-    // one. (The framework's float parameter already limits infinities to the ends of its range.) The
-    // framework's parameters store the value in setValue, which they keep to themselves, and then call
-    // valueChanged: the last good value is put back from there.
+    // JUCE's AAX client hands a host's normalised value to a parameter as it comes, then tells the
+    // parameter's listeners of the change with that same value. These parameters keep their value when
+    // it is not a finite number, so that the processor, the editor and a saved state never see one.
+    //
+    // The framework's parameters store the value in setValue, which they keep to themselves, and then
+    // call valueChanged. A float parameter limits an infinity to the end of its range before that: only
+    // its listeners learn that the value was an infinity, and one of its own puts the value before the
+    // change back. JUCE calls a parameter's listeners last registered first, so that one is registered
+    // again after every other (see ParameterHelper::refuseInfinitiesBeforeOtherListeners).
     class FiniteAudioParameterFloat final : public juce::AudioParameterFloat
     {
     public:
         using juce::AudioParameterFloat::AudioParameterFloat;
 
+        ~FiniteAudioParameterFloat() override { removeListener (&infinityGuard); }
+
+        void hearOfChangesBeforeOtherListeners()
+        {
+            removeListener (&infinityGuard);
+            addListener (&infinityGuard);
+        }
+
     private:
+        // Stores a value without telling anyone: it is the value the parameter already had.
+        void putBack (float heldValue)
+        {
+            static_cast<juce::AudioProcessorParameter&> (*this).setValue (convertTo0to1 (heldValue));
+        }
+
         void valueChanged (float newValue) override
         {
             if (std::isnan (newValue))
-                static_cast<juce::AudioProcessorParameter&> (*this).setValue (convertTo0to1 (lastNumber));
+                putBack (currentValue);
             else
-                lastNumber = newValue;
+                valueBeforeLastChange = currentValue.exchange (newValue);
         }
 
-        std::atomic<float> lastNumber{get()};
+        // Putting back twice puts back the same value.
+        void putBackValueBeforeLastChange()
+        {
+            putBack (valueBeforeLastChange);
+            valueBeforeLastChange = currentValue.load();
+        }
+
+        struct InfinityGuard final : juce::AudioProcessorParameter::Listener
+        {
+            explicit InfinityGuard (FiniteAudioParameterFloat& p)
+                : parameter (p)
+            {
+            }
+
+            void parameterValueChanged (int, float announcedValue) override
+            {
+                if (!std::isfinite (announcedValue))
+                    parameter.putBackValueBeforeLastChange();
+            }
+
+            void parameterGestureChanged (int, bool) override {}
+
+            FiniteAudioParameterFloat& parameter;
+        };
+
+        std::atomic<float> currentValue{get()};
+        std::atomic<float> valueBeforeLastChange{get()};
+        InfinityGuard infinityGuard{*this};
     };
 
     class FiniteAudioParameterBool final : public juce::AudioParameterBool
@@ -35,7 +80,8 @@ namespace
         using juce::AudioParameterBool::AudioParameterBool;
 
     private:
-        // A switch keeps the normalised value it is given, infinities included.
+        // A switch stores the normalised value it is given, infinities included, so it can put back its
+        // last state before anyone hears of the change.
         void valueChanged (bool newValue) override
         {
             auto& parameter = static_cast<juce::AudioProcessorParameter&> (*this);
@@ -138,5 +184,12 @@ ParameterHelper::descriptorToParameter (const Parameters::BooleanDescriptor& des
 
     return std::make_unique<FiniteAudioParameterBool> (juce::ParameterID{descriptor.id, 0}, descriptor.name,
                                                        descriptor.defaultValue, attributes);
+}
+
+void ParameterHelper::refuseInfinitiesBeforeOtherListeners (juce::AudioProcessor& processor)
+{
+    for (auto* parameter : processor.getParameters())
+        if (auto* guarded = dynamic_cast<FiniteAudioParameterFloat*> (parameter))
+            guarded->hearOfChangesBeforeOtherListeners();
 }
 }

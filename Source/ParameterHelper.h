@@ -29,5 +29,13 @@ public:
 
     static std::unique_ptr<juce::RangedAudioParameter>
     descriptorToParameter (const Parameters::BooleanDescriptor& descriptor);
+
+    // The parameters keep their value when a host hands them one that is not a finite number. A float
+    // parameter learns of an infinity only from the value its listeners are told, and puts its value
+    // back from a listener of its own, which must hear of each change before every other listener.
+    // JUCE calls a parameter's listeners last registered first: this moves that listener of each of the
+    // processor's parameters to the end again. Call it whenever other listeners have been registered
+    // (the state's own, the editor's attachments).
+    static void refuseInfinitiesBeforeOtherListeners (juce::AudioProcessor& processor);
 };
 }

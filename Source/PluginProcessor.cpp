@@ -86,6 +86,9 @@ VantrelAudioProcessor::VantrelAudioProcessor()
          {&Parameters::Clip::gain.id, &Parameters::Clip::curve.id, &Parameters::Clip::bypass.id,
           &Parameters::Main::inputGain.id, &Parameters::Main::outputGain.id, &Parameters::Main::oversampling.id})
         apvts.addParameterListener (*id, this);
+
+    // The state listens to every parameter now; a refused infinity must be put back before it hears of it.
+    Utility::ParameterHelper::refuseInfinitiesBeforeOtherListeners (*this);
 }
 
 VantrelAudioProcessor::~VantrelAudioProcessor()

@@ -66,21 +66,55 @@ TEST (Parameters, ProcessorDeclaresSixParametersInHostOrderWithTheirRangesAndDef
     EXPECT_NE (dynamic_cast<juce::AudioParameterBool*> (parameters[5]), nullptr);
 }
 
+namespace
+{
+// Counts what the processor's state tells its listeners, as the processor itself hears it.
+struct StateListener final : juce::AudioProcessorValueTreeState::Listener
+{
+    explicit StateListener (juce::AudioProcessorValueTreeState& s)
+        : state (s)
+    {
+        for (const auto* id : {"quality", "input", "output", "clip", "clipCurve", "clipBypass"})
+            state.addParameterListener (id, this);
+    }
+
+    ~StateListener() override
+    {
+        for (const auto* id : {"quality", "input", "output", "clip", "clipCurve", "clipBypass"})
+            state.removeParameterListener (id, this);
+    }
+
+    void parameterChanged (const juce::String&, float) override { ++changes; }
+
+    juce::AudioProcessorValueTreeState& state;
+    int changes = 0;
+};
+
+// As JUCE's AAX client sets a parameter from the host: the value, then its listeners with that value.
+void setAsTheHostDoes (juce::AudioProcessorParameter& parameter, float newValue)
+{
+    parameter.setValue (newValue);
+    parameter.sendValueChangedMessageToListeners (newValue);
+}
+
+constexpr auto notANumber = std::numeric_limits<float>::quiet_NaN();
+constexpr auto infinity = std::numeric_limits<float>::infinity();
+}
+
 // JUCE's AAX client hands a host's normalised value to the parameter as it comes. One that is not a
-// number leaves the parameter, its listeners and the saved state as they were; a switch also keeps its
-// state for an infinity. (A float parameter's range limits an infinity to its nearer end.)
-TEST (Parameters, ValuesThatAreNotNumbersLeaveEveryParameterAsItWas)
+// finite number leaves every parameter, the state's listeners and the saved state as they were; a
+// float parameter, whose range limits an infinity to its nearer end before anyone sees it, puts its
+// value back before any listener reads it.
+TEST (Parameters, ValuesThatAreNotFiniteNumbersLeaveEveryParameterAsItWas)
 {
     VantrelAudioProcessor processor;
 
     for (auto* parameter : processor.getParameters())
         parameter->setValueNotifyingHost (parameter->isBoolean() ? 1.0f : 0.3f);
 
+    StateListener listener (processor.apvts);
     juce::MemoryBlock before;
     processor.getStateInformation (before);
-
-    const auto nan = std::numeric_limits<float>::quiet_NaN();
-    const auto infinity = std::numeric_limits<float>::infinity();
 
     for (auto* parameter : processor.getParameters())
     {
@@ -89,25 +123,66 @@ TEST (Parameters, ValuesThatAreNotNumbersLeaveEveryParameterAsItWas)
         const auto value = parameter->getValue();
         const auto raw = getParameter (processor, ranged.paramID);
 
-        std::vector<float> refused{nan};
-
-        if (parameter->isBoolean())
-            refused.insert (refused.end(), {infinity, -infinity});
-
-        for (const auto newValue : refused)
+        for (const auto newValue : {notANumber, infinity, -infinity, notANumber})
         {
-            // As JUCE's client sets a parameter from the host: the value, then its listeners.
-            parameter->setValue (newValue);
-            parameter->sendValueChangedMessageToListeners (newValue);
+            setAsTheHostDoes (*parameter, newValue);
 
             EXPECT_EQ (parameter->getValue(), value) << newValue;
             EXPECT_EQ (getParameter (processor, ranged.paramID), raw) << newValue;
         }
+
+        // Told twice of one refused value, the parameter still keeps the value it had.
+        parameter->sendValueChangedMessageToListeners (infinity);
+        EXPECT_EQ (parameter->getValue(), value);
     }
+
+    EXPECT_EQ (listener.changes, 0);
 
     juce::MemoryBlock after;
     processor.getStateInformation (after);
     EXPECT_EQ (after, before);
+}
+
+// The value put back is the one before the refused change, whatever came before it; a change that is
+// not refused goes through as usual.
+TEST (Parameters, ARefusedInfinityPutsBackTheLatestValue)
+{
+    VantrelAudioProcessor processor;
+    auto& clip = parameterOf (processor, "clip");
+    StateListener listener (processor.apvts);
+
+    for (const auto real : {3.0f, 15.0f, 0.0f, 7.25f})
+    {
+        setAsTheHostDoes (clip, clip.convertTo0to1 (real));
+        EXPECT_EQ (getParameter (processor, "clip"), real);
+
+        setAsTheHostDoes (clip, infinity);
+        setAsTheHostDoes (clip, -infinity);
+        EXPECT_EQ (getParameter (processor, "clip"), real);
+        EXPECT_EQ (clip.convertFrom0to1 (clip.getValue()), real);
+    }
+
+    EXPECT_EQ (listener.changes, 4) << "one for each value set, none for the infinities";
+}
+
+// A value is put back through its normalised form: every value a float parameter can hold (each step
+// of its range) comes back as exactly itself, so a value put back is never a new value for anyone.
+TEST (Parameters, EveryStepOfAFloatParameterComesBackExactlyFromItsNormalisedValue)
+{
+    VantrelAudioProcessor processor;
+
+    for (const auto* id : {"input", "output", "clip", "clipCurve"})
+    {
+        auto& parameter = parameterOf (processor, id);
+        const auto& range = parameter.getNormalisableRange();
+        const auto steps = juce::roundToInt ((range.end - range.start) / range.interval);
+
+        for (int step = 0; step <= steps; ++step)
+        {
+            const auto value = parameter.convertFrom0to1 ((float)step / (float)steps);
+            ASSERT_EQ (parameter.convertFrom0to1 (parameter.convertTo0to1 (value)), value) << id << " step " << step;
+        }
+    }
 }
 
 TEST (Parameters, FloatTextsAlwaysHaveTwoDecimalsAndIgnoreTheLengthLimit)

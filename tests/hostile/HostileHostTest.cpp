@@ -413,49 +413,149 @@ TEST (HostileHosts, WithoutAnAutomationDelegateValuesTakeEffectAtOnceOnBothSides
     EXPECT_TRUE (outputIsInput (*target));
 }
 
-// Values that are not numbers, from the host or from a corrupt controls chunk, change no parameter
-// on either side, and no saved state holds them. The host's UpdateParameterNormalizedValue is refused
-// with AAX_ERROR_INVALID_ARGUMENT; SetParameterNormalizedValue is answered by JUCE's own override,
-// which reports success whatever the library says. (An infinity still takes one of JUCE's float
-// parameters to the end of its range: the framework's range limits it before any code of ours sees it.)
-TEST (HostileChunks, ValuesThatAreNotNumbersChangeNothingOnEitherSide)
+namespace
+{
+// Everything a host can read of an instance's settings: the data model's own value texts, the values
+// JUCE's client reports from its parameters, and both saved chunks.
+struct Settings
+{
+    explicit Settings (const PluginInstance& instance)
+        : hostSide (hostSideTextsOf (instance))
+        , processorSide (valuesOf (instance))
+        , state (stateTextOf (instance))
+        , controls (instance.getChunk (controlsChunkID).data)
+    {
+    }
+
+    std::vector<std::string> hostSide;
+    std::vector<double> processorSide;
+    std::string state;
+    std::vector<char> controls;
+};
+
+// The first of the four that differs, if any.
+testing::AssertionResult sameSettings (const Settings& actual, const Settings& expected)
+{
+    for (size_t i = 0; i < std::min (actual.hostSide.size(), expected.hostSide.size()); ++i)
+        if (actual.hostSide[i] != expected.hostSide[i] || actual.processorSide[i] != expected.processorSide[i])
+            return testing::AssertionFailure()
+                   << "parameter " << i << " reads " << actual.hostSide[i] << " / " << actual.processorSide[i]
+                   << " instead of " << expected.hostSide[i] << " / " << expected.processorSide[i];
+
+    if (actual.hostSide.size() != expected.hostSide.size() || actual.processorSide != expected.processorSide)
+        return testing::AssertionFailure() << "the parameters differ";
+
+    if (actual.state != expected.state)
+        return testing::AssertionFailure() << "the 'juce' chunk now holds " << actual.state;
+
+    if (actual.controls != expected.controls)
+        return testing::AssertionFailure() << "the 'elck' chunk differs";
+
+    return testing::AssertionSuccess();
+}
+
+constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
+constexpr double infinity = std::numeric_limits<double>::infinity();
+const char* const parameterIDs[] = {"quality", "input", "output", "clip", "clipCurve", "clipBypass"};
+}
+
+// Values that are not finite numbers, from the host or from a corrupt controls chunk, change no
+// parameter on either side, and no saved state holds them. JUCE's client hands the processor's
+// parameters the host's value narrowed to a float, where a value beyond a float's range is an
+// infinity: the data model refuses those as well, so that both sides agree. The host's
+// UpdateParameterNormalizedValue is refused with AAX_ERROR_INVALID_ARGUMENT; SetParameterNormalizedValue
+// is answered by JUCE's own override, which reports success whatever the library says.
+TEST (HostileChunks, ValuesThatAreNotFiniteNumbersChangeNothingOnEitherSide)
 {
     const auto host = makeRegisteredHost();
     const auto instance = makeInstance (*host);
     ASSERT_NE (instance, nullptr);
 
     changeEveryParameter (*instance);
+    const Settings before (*instance);
+    const auto controls = instance->getChunk (controlsChunkID);
 
-    const auto hostSide = hostSideTextsOf (*instance);
-    const auto processorSide = valuesOf (*instance);
-    const auto state = stateTextOf (*instance);
-    const char* const ids[] = {"quality", "input", "output", "clip", "clipCurve", "clipBypass"};
-
-    for (const auto* id : ids)
-    {
-        const auto nan = std::numeric_limits<double>::quiet_NaN();
-        instance->setNormalizedValue (id, nan);
-        EXPECT_EQ (instance->updateNormalizedValue (id, nan), AAX_ERROR_INVALID_ARGUMENT) << id;
-        EXPECT_EQ (instance->setChunk (controlsChunkWith (id, nan)), AAX_SUCCESS) << id;
-    }
-
-    EXPECT_EQ (hostSideTextsOf (*instance), hostSide);
-    EXPECT_EQ (valuesOf (*instance), processorSide);
-    EXPECT_EQ (stateTextOf (*instance), state);
-
-    for (const auto* id : ids)
-        for (const auto value : {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()})
+    for (const auto* id : parameterIDs)
+        for (const auto value : {notANumber, infinity, -infinity, 1.0e300, -1.0e300})
         {
+            SCOPED_TRACE (std::string (id) + " = " + testing::PrintToString (value));
+
             instance->setNormalizedValue (id, value);
-            EXPECT_EQ (instance->updateNormalizedValue (id, value), AAX_ERROR_INVALID_ARGUMENT) << id;
-            EXPECT_EQ (instance->setChunk (controlsChunkWith (id, value)), AAX_SUCCESS) << id;
+            ASSERT_TRUE (sameSettings (Settings (*instance), before)) << "set";
+
+            EXPECT_EQ (instance->updateNormalizedValue (id, value), AAX_ERROR_INVALID_ARGUMENT);
+            ASSERT_TRUE (sameSettings (Settings (*instance), before)) << "updated";
+
+            // A record holds a real value, which is limited to the range when it is finite.
+            if (!std::isfinite (value))
+            {
+                EXPECT_EQ (instance->setChunk (controlsChunkWith (id, value)), AAX_SUCCESS);
+                ASSERT_TRUE (sameSettings (Settings (*instance), before)) << "from a chunk";
+            }
         }
 
-    EXPECT_EQ (hostSideTextsOf (*instance), hostSide);
-    EXPECT_EQ (instance->getNormalizedValue ("quality"), 1.0);
-    EXPECT_EQ (instance->getNormalizedValue ("clipBypass"), 1.0);
-    EXPECT_EQ (stateTextOf (*instance).find ("nan"), std::string::npos);
-    EXPECT_EQ (stateTextOf (*instance).find ("inf"), std::string::npos);
+    // Relative changes by a delta that is not a number, through JUCE's own SetParameterNormalizedRelative
+    // and the data model's UpdateParameterNormalizedRelative. (JUCE's override limits an infinite delta
+    // to the range before any code of ours sees it: that one is left out.)
+    auto* parameters = instance->getEffectParameters();
+
+    for (const auto* id : parameterIDs)
+    {
+        parameters->SetParameterNormalizedRelative (id, notANumber);
+        instance->serviceAutomation();
+
+        for (const auto delta : {notANumber, infinity, -infinity})
+            EXPECT_EQ (parameters->UpdateParameterNormalizedRelative (id, delta), AAX_ERROR_INVALID_ARGUMENT) << id;
+
+        ASSERT_TRUE (sameSettings (Settings (*instance), before)) << id << " changed by a relative amount";
+    }
+
+    EXPECT_TRUE (instance->isChunkEqual (controls));
+}
+
+// A refused value does not reach the audio either: an instance handed every refused value between
+// its blocks plays exactly what its twin plays, which is handed none (no ramp starts towards the end
+// of a range and back).
+TEST (HostileHosts, RefusedValuesLeaveTheAudioAsItWas)
+{
+    const auto host = makeRegisteredHost();
+    const auto hostile = makeInstance (*host);
+    const auto twin = makeInstance (*host);
+    ASSERT_NE (hostile, nullptr);
+    ASSERT_NE (twin, nullptr);
+
+    for (auto* instance : {hostile.get(), twin.get()})
+    {
+        changeEveryParameter (*instance);
+        instance->setNormalizedValue ("clipBypass", 0.0);
+    }
+
+    SineBlock hostileSine (*hostile), twinSine (*twin);
+    int block = 0;
+
+    const auto playOneBlock = [&]
+    {
+        hostileSine.process (*hostile, 0.8f, block * blockSize);
+        twinSine.process (*twin, 0.8f, block * blockSize);
+        ++block;
+        return hostileSine.out == twinSine.out;
+    };
+
+    // Past every ramp of the settings, so that any new target would be heard at once.
+    for (int i = 0; i < 60; ++i)
+        ASSERT_TRUE (playOneBlock());
+
+    for (const auto* id : parameterIDs)
+        for (const auto value : {notANumber, infinity, -infinity, 1.0e300})
+        {
+            hostile->setNormalizedValue (id, value);
+            EXPECT_TRUE (playOneBlock()) << id << " set to " << value;
+
+            hostile->updateNormalizedValue (id, value);
+            EXPECT_TRUE (playOneBlock()) << id << " updated to " << value;
+        }
+
+    EXPECT_NE (hostileSine.out, hostileSine.in) << "the settings are heard";
 }
 
 // A host that initialises an instance a second time: JUCE's client adds all of its parameters again,
