@@ -56,15 +56,37 @@ VantrelAudioProcessorEditor::VantrelAudioProcessorEditor (VantrelAudioProcessor&
     infoDialogButton.setAlpha (0.0f);
     infoDialogButton.setMouseCursor (juce::MouseCursor::PointingHandCursor);
 
-    clipSlider.onValueChange = [this] { showClipReadout(); };
+    clipSlider.onValueChange = [this]
+    {
+        if (!undoRefusedValue (clipSlider, Parameters::Clip::gain.id))
+            showClipReadout();
+    };
     callOnRelease (clipSlider,
                    [this]
                    {
                        releaseBypass();
                        clipLabel.setText (clipLabel.defaultText, juce::dontSendNotification);
                    });
-    clipCurveSlider.onValueChange = [this] { releaseBypass(); };
+    clipCurveSlider.onValueChange = [this]
+    {
+        if (!undoRefusedValue (clipCurveSlider, Parameters::Clip::curve.id))
+            releaseBypass();
+    };
     callOnRelease (clipCurveSlider, [this] { releaseBypass(); });
+
+    // The callbacks run after every listener of the control, the attachment included.
+    inSlider.onValueChange = [this] { undoRefusedValue (inSlider, Parameters::Main::inputGain.id); };
+    outSlider.onValueChange = [this] { undoRefusedValue (outSlider, Parameters::Main::outputGain.id); };
+    qualityButton.onClick = [this] { undoRefusedValue (qualityButton, Parameters::Main::oversampling.id); };
+    bypassToggle.onClick = [this]
+    {
+        if (!undoRefusedValue (bypassToggle, Parameters::Clip::bypass.id))
+            return;
+
+        // buttonClicked saw the toggle change before the attachment, and took it for a real one.
+        bypassReleasePending = releasePendingBeforeToggleChanged;
+        showBypassState();
+    };
 
     // The drive knob shows its value in the caption under it instead of a bubble.
     for (auto* slider : std::initializer_list<juce::Slider*>{&inSlider, &outSlider, &clipCurveSlider})
@@ -123,13 +145,41 @@ void VantrelAudioProcessorEditor::buttonClicked (juce::Button* button)
 {
     if (button == &bypassToggle)
     {
-        // Whatever changed the toggle, a posted release has either arrived or is now moot.
-        bypassReleasePending = false;
+        // Whatever changed the toggle, a posted release has either arrived or is now moot (unless the
+        // change turns out to be a refused value, which is undone).
+        releasePendingBeforeToggleChanged = std::exchange (bypassReleasePending, false);
         showBypassState();
     }
 
     if (button == &infoDialogButton)
         infoDialog.setVisible (true);
+}
+
+// JUCE's attachments show the value a parameter change is announced with, not the value the parameter
+// holds. The two differ when the parameter refused the value (a host's NaN or infinity): the processor
+// has put the parameter's own value back before the attachments hear of the change. The control is then
+// set back to that value, telling no one, and the change is otherwise ignored.
+bool VantrelAudioProcessorEditor::undoRefusedValue (juce::Slider& knob, const juce::String& parameterID)
+{
+    const auto& parameter = *apvts.getParameter (parameterID);
+    const auto held = static_cast<double> (parameter.convertFrom0to1 (parameter.getValue()));
+
+    if (knob.getValue() == held)
+        return false;
+
+    knob.setValue (held, juce::dontSendNotification);
+    return true;
+}
+
+bool VantrelAudioProcessorEditor::undoRefusedValue (juce::Button& toggle, const juce::String& parameterID)
+{
+    const auto held = apvts.getParameter (parameterID)->getValue() >= 0.5f;
+
+    if (toggle.getToggleState() == held)
+        return false;
+
+    toggle.setToggleState (held, juce::dontSendNotification);
+    return true;
 }
 
 void VantrelAudioProcessorEditor::showBypassState()
@@ -189,6 +239,9 @@ void VantrelAudioProcessorEditor::restoreClipCaptionAt (juce::uint32 dueMs)
 
 juce::String VantrelAudioProcessorEditor::clipReadoutText (double percent)
 {
+    if (!std::isfinite (percent))
+        return {};
+
     if (percent == 0.0)
         return "0.0";
 

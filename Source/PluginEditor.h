@@ -29,7 +29,7 @@ public:
     void buttonClicked (juce::Button*) override;
 
     // The drive readout for a knob position in percent of its travel: two significant digits,
-    // the count of decimals chosen before rounding.
+    // the count of decimals chosen before rounding. A position that is not a finite number has none.
     static juce::String clipReadoutText (double percent);
 
     // The curve knob's value text.
@@ -41,6 +41,8 @@ public:
 private:
     friend class EditorTestAccess;
 
+    bool undoRefusedValue (juce::Slider& knob, const juce::String& parameterID);
+    bool undoRefusedValue (juce::Button& toggle, const juce::String& parameterID);
     void showBypassState();
     void releaseBypass();
     void showClipReadout();
@@ -71,6 +73,7 @@ private:
     // A posted click that will turn the bypass off is on its way: the knob handlers must not post
     // another, which would turn it on again.
     bool bypassReleasePending = false;
+    bool releasePendingBeforeToggleChanged = false;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (VantrelAudioProcessorEditor)
 };

@@ -486,7 +486,12 @@ void VantrelAudioProcessor::changeProgramName (int, const juce::String&) {}
 // The editor; the caller owns it.
 juce::AudioProcessorEditor* VantrelAudioProcessor::createEditor()
 {
-    return new VantrelAudioProcessorEditor (*this);
+    auto editor = std::make_unique<VantrelAudioProcessorEditor> (*this);
+
+    // Its attachments listen to the parameters now: a refused infinity is put back before they hear of
+    // it, so that the editor finds the parameter's own value when it checks what its controls show.
+    Utility::ParameterHelper::refuseInfinitiesBeforeOtherListeners (*this);
+    return editor.release();
 }
 
 //==============================================================================

@@ -2,6 +2,7 @@
 
 #include "BinaryData.h"
 
+#include <cmath>
 #include <juce_gui_basics/juce_gui_basics.h>
 
 namespace Gui
@@ -24,7 +25,9 @@ public:
         void drawRotarySlider (juce::Graphics& g, int x, int y, int width, int height, float sliderPos,
                                float rotaryStartAngle, float rotaryEndAngle, juce::Slider& slider) override
         {
-            const auto angle = rotaryStartAngle + sliderPos * (rotaryEndAngle - rotaryStartAngle);
+            // A value that is not a number (the framework passes its position as it is) shows the start.
+            const auto position = std::isnan (sliderPos) ? 0.0f : sliderPos;
+            const auto angle = rotaryStartAngle + position * (rotaryEndAngle - rotaryStartAngle);
 
             // The pivot uses the width for both coordinates: the knob is laid out square.
             const auto radius = static_cast<float> (slider.getWidth()) * 0.5f;

@@ -38,12 +38,18 @@ public:
         ~MainSliderLookAndFeel() override = default;
 
         // The frame is linear in the value (skew ignored). The ceiling keeps frame 0 for the exact
-        // minimum: any value above it shows at least frame 1.
+        // minimum: any value above it shows at least frame 1. The frame is limited before it becomes an
+        // int, and a value that is not a number shows frame 0.
         static int frameIndexFor (const juce::Slider& slider)
         {
             const auto range = slider.getRange();
             const auto proportion = (slider.getValue() - range.getStart()) / range.getLength();
-            return juce::jlimit (0, numFrames - 1, static_cast<int> (std::ceil (proportion * (numFrames - 1))));
+            const auto frame = std::ceil (proportion * (numFrames - 1));
+
+            if (std::isnan (frame))
+                return 0;
+
+            return static_cast<int> (juce::jlimit (0.0, static_cast<double> (numFrames - 1), frame));
         }
 
         // Where the frame for the slider's value lies in the filmstrip, for a frame of the given size.

@@ -124,6 +124,29 @@ TEST (FilmstripKnob, WithoutAStripItDrawsNothingButStillWorks)
     EXPECT_EQ (knob.getTextBoxPosition(), juce::Slider::NoTextBox);
 }
 
+// A knob handed a value that is not a number draws its start, as it would at its minimum.
+TEST (FilmstripKnob, AndTrimKnobDrawTheirStartForAValueThatIsNotANumber)
+{
+    Gui::MainSlider drive (Gui::MainSlider::clipGain);
+    Gui::AuxSlider trim;
+
+    for (auto* knob : std::initializer_list<juce::Slider*>{&drive, &trim})
+    {
+        knob->setRange (0.0, 15.0);
+        knob->setSize (knob == &drive ? 99 : 20, knob == &drive ? 111 : 20);
+    }
+
+    const auto atMinimum = std::make_pair (snapshotOf (drive), snapshotOf (trim));
+
+    for (auto* knob : std::initializer_list<juce::Slider*>{&drive, &trim})
+        knob->setValue (std::numeric_limits<double>::quiet_NaN());
+
+    ASSERT_TRUE (std::isnan (drive.getValue()));
+    EXPECT_EQ (Gui::MainSlider::MainSliderLookAndFeel::frameIndexFor (drive), 0);
+    EXPECT_TRUE (samePixels (snapshotOf (drive), atMinimum.first));
+    EXPECT_TRUE (samePixels (snapshotOf (trim), atMinimum.second));
+}
+
 //==============================================================================
 TEST_F (EditorTest, TrimKnobTurnsItsFaceThroughTwoHundredAndEightyEightDegrees)
 {
@@ -265,6 +288,9 @@ TEST (ReadoutText, TwoSignificantDigitsChosenBeforeRounding)
 
     EXPECT_EQ (VantrelAudioProcessorEditor::clipReadoutText (0.06666), "0.067");
     EXPECT_EQ (VantrelAudioProcessorEditor::clipReadoutText (0.125), "0.13") << "halves away from zero";
+
+    for (const auto notFinite : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()})
+        EXPECT_EQ (VantrelAudioProcessorEditor::clipReadoutText (notFinite), "");
 }
 
 //==============================================================================

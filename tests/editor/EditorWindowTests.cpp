@@ -481,6 +481,100 @@ TEST_F (EditorTest, QualitySwitchTogglesTheParameter)
 }
 
 //==============================================================================
+namespace
+{
+// As JUCE's AAX client hands a host's value on: stored, then announced to the listeners as it came.
+void setAsTheHostDoes (juce::AudioProcessorParameter& parameter, float normalisedValue)
+{
+    parameter.setValue (normalisedValue);
+    parameter.sendValueChangedMessageToListeners (normalisedValue);
+}
+} // namespace
+
+// A host's NaN or infinity, which the parameters refuse, reaches the open editor through the
+// attachments, on the message thread or from the host's own: every control goes on showing its
+// parameter's value, nothing shows a readout, the bypass stays on and the knobs stay dimmed.
+TEST_F (EditorTest, ValuesTheParametersRefuseChangeNoControl)
+{
+    setParameter (Parameters::Main::oversampling.id, 1.0f);
+    setParameter (Parameters::Main::inputGain.id, -7.5f);
+    setParameter (Parameters::Main::outputGain.id, 4.25f);
+    setParameter (Parameters::Clip::gain.id, 6.0f);
+    setParameter (Parameters::Clip::curve.id, 30.0f);
+    ASSERT_TRUE (GuiTest::pumpUntil ([&] { return access->clipLabel().getText() == "CLIP"; }));
+    setParameter (Parameters::Clip::bypass.id, 1.0f);
+
+    const auto expectControlsAsTheParameters = [&]
+    {
+        const std::pair<juce::Slider*, const juce::String*> knobs[]{
+            {&access->clipSlider(), &Parameters::Clip::gain.id},
+            {&access->clipCurveSlider(), &Parameters::Clip::curve.id},
+            {&access->inSlider(), &Parameters::Main::inputGain.id},
+            {&access->outSlider(), &Parameters::Main::outputGain.id}};
+
+        for (const auto& [knob, id] : knobs)
+            EXPECT_EQ (knob->getValue(), parameter (*id)) << *id;
+
+        EXPECT_TRUE (access->qualityButton().getToggleState());
+        EXPECT_TRUE (access->bypassToggle().getToggleState());
+        EXPECT_EQ (access->clipLabel().getText(), "CLIP");
+        EXPECT_NEAR (access->clipSlider().getAlpha(), 0.5f, 0.005f);
+        EXPECT_EQ (Gui::MainSlider::MainSliderLookAndFeel::frameIndexFor (access->clipSlider()), 36);
+    };
+
+    const auto values = {std::numeric_limits<float>::quiet_NaN(), std::numeric_limits<float>::infinity(),
+                         -std::numeric_limits<float>::infinity()};
+
+    for (auto* hostParameter : processor->getParameters())
+    {
+        const auto& id = dynamic_cast<juce::RangedAudioParameter&> (*hostParameter).paramID;
+
+        for (const auto value : values)
+        {
+            SCOPED_TRACE (id + " = " + juce::String (value));
+
+            setAsTheHostDoes (*hostParameter, value);
+            expectControlsAsTheParameters();
+
+            std::thread ([&] { setAsTheHostDoes (*hostParameter, value); }).join();
+            GuiTest::pump (20);
+            expectControlsAsTheParameters();
+        }
+    }
+
+    // No click was posted to release the bypass.
+    GuiTest::pump (100);
+    EXPECT_TRUE (bypassOn());
+    EXPECT_EQ (parameter (Parameters::Clip::gain.id), 6.0f);
+    EXPECT_EQ (parameter (Parameters::Main::outputGain.id), 4.25f);
+
+    // Values the parameters take still go through, with the readout and the release of the bypass.
+    setAsTheHostDoes (*processor->apvts.getParameter (Parameters::Clip::gain.id), 1.0f);
+    EXPECT_EQ (access->clipSlider().getValue(), 15.0);
+    EXPECT_EQ (access->clipLabel().getText(), "100");
+    EXPECT_TRUE (GuiTest::pumpUntil ([&] { return !bypassOn(); }));
+}
+
+// A refused value that arrives while a posted click is on its way to release the bypass leaves that
+// click to do its work alone: a knob moved meanwhile posts no second click, which would turn the
+// bypass on again.
+TEST_F (EditorTest, ARefusedBypassValueWhileAReleaseIsOnItsWayPostsNoSecondClick)
+{
+    setParameter (Parameters::Clip::bypass.id, 1.0f);
+    setParameter (Parameters::Clip::gain.id, 3.0f); // posts the releasing click
+
+    auto& bypass = *processor->apvts.getParameter (Parameters::Clip::bypass.id);
+    setAsTheHostDoes (bypass, std::numeric_limits<float>::quiet_NaN());
+    setAsTheHostDoes (bypass, -std::numeric_limits<float>::infinity());
+    EXPECT_TRUE (access->bypassToggle().getToggleState());
+
+    setParameter (Parameters::Clip::curve.id, 20.0f);
+    EXPECT_TRUE (GuiTest::pumpUntil ([&] { return !bypassOn(); }));
+    GuiTest::pump (100);
+    EXPECT_FALSE (bypassOn());
+}
+
+//==============================================================================
 TEST_F (EditorTest, TheEmbeddedFontStaysTheDefaultAfterTheEditorClosesAndOpensAgain)
 {
     const auto defaultTypefaceName = [] { return juce::Font (12.0f).getTypefacePtr()->getName(); };
