@@ -68,12 +68,12 @@ namespace
         return i < text.size() && std::isdigit ((unsigned char)text[i]);
     }
 
-    /** Whether the number a text starts with fits a double: one too large ("-1e400") reads as infinity,
+    /** Whether the text starts with a number too large for a double ("-1e400"): it reads as infinity,
         which the plug-in would quietly limit to the end of its range.
     */
-    bool startsWithFiniteNumber (const std::string& text)
+    bool startsWithNumberBeyondADouble (const std::string& text)
     {
-        return startsWithNumber (text) && std::isfinite (std::strtod (text.c_str(), nullptr));
+        return startsWithNumber (text) && !std::isfinite (std::strtod (text.c_str(), nullptr));
     }
 
     bool equalsIgnoringCase (const std::string& a, const std::string& b)
@@ -121,7 +121,7 @@ double settingValue (const PluginInstance& instance, const std::string& id, cons
         throw UsageError ("invalid value '" + text + "' for '" + id + "' (expected " + expected + ")");
     }
 
-    if (startsWithNumber (text) && !startsWithFiniteNumber (text))
+    if (startsWithNumberBeyondADouble (text))
         throw UsageError ("invalid value '" + text + "' for '" + id + "' (expected a finite number)");
 
     const auto normalized = instance.getValueFromText (id, text);
